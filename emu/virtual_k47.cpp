@@ -1,0 +1,2 @@
+// SPDX-License-Identifier: MIT
+#include "emu/virtual_k47.h"

@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// (filled in by the emulator work)
