@@ -82,8 +82,7 @@ bool SetLightColour(CUSBDriver& usb, std::uint32_t colour)
     return Send(usb, {kCmdLightColour, 0x01, green, red, blue});
 }
 
-LightModeBytes LightModeFor(std::uint32_t mode, std::uint32_t firstLevel,
-                            std::uint32_t secondLevel)
+LightModeBytes LightModeFor(std::uint32_t mode, std::uint32_t firstLevel, std::uint32_t secondLevel)
 {
     switch (mode) {
     case 1:
@@ -171,8 +170,7 @@ bool WriteButtonTable(CUSBDriver& usb, const ButtonTable& table)
     return usb.WriteBlocks(bytes, sizeof bytes);
 }
 
-std::uint32_t UploadMacro(CUSBDriver& usb, std::uint32_t slot, const MacroRecord& macro,
-                          bool* sent)
+std::uint32_t UploadMacro(CUSBDriver& usb, std::uint32_t slot, const MacroRecord& macro, bool* sent)
 {
     MacroBuffer buffer;
     const std::uint32_t units = EncodeMacro(macro, buffer);

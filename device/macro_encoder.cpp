@@ -23,9 +23,8 @@ std::uint32_t EncodeMacro(const MacroRecord& macro, MacroBuffer& buffer)
     buffer[0] = std::uint8_t(macro.Repeat >> 8);
     buffer[1] = std::uint8_t(macro.Repeat);
 
-    const std::uint32_t count = macro.EventCount < kMacroMaxEvents
-                                    ? macro.EventCount
-                                    : std::uint32_t(kMacroMaxEvents);
+    const std::uint32_t count =
+        macro.EventCount < kMacroMaxEvents ? macro.EventCount : std::uint32_t(kMacroMaxEvents);
     std::size_t n = 1;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint32_t kind = MacroEventKind(macro.Events[i]);

@@ -142,7 +142,8 @@ std::int32_t WinHidHost::GetCaps(HidPreparsed data, HidCaps& caps)
 std::int32_t WinHidHost::GetFeatureValueCaps(HidPreparsed data, HidValueCaps* list,
                                              std::uint16_t& count)
 {
-    std::unique_ptr<HIDP_VALUE_CAPS[]> caps(new (std::nothrow) HIDP_VALUE_CAPS[count ? count : 1]());
+    std::unique_ptr<HIDP_VALUE_CAPS[]> caps(new (std::nothrow)
+                                                HIDP_VALUE_CAPS[count ? count : 1]());
     if (!caps) {
         count = 0;
         return kHidpStatusBufferTooSmall;
@@ -178,8 +179,7 @@ void WinHidHost::PrepareOverlapped()
 
 bool WinHidHost::SetFeature(HidHandle handle, const std::uint8_t* report, std::uint32_t length)
 {
-    return ::HidD_SetFeature(ToHandle(handle), const_cast<std::uint8_t*>(report), length) !=
-           FALSE;
+    return ::HidD_SetFeature(ToHandle(handle), const_cast<std::uint8_t*>(report), length) != FALSE;
 }
 
 bool WinHidHost::GetFeature(HidHandle handle, std::uint8_t* report, std::uint32_t length)

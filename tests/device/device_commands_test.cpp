@@ -32,7 +32,7 @@ TEST(DeviceCommands, LightModeBytesFollowTheModeTable)
         std::uint32_t mode, first, second;
         std::uint8_t a, b, c;
     } cases[] = {
-        {1, 3, 9, 1, 3, 1}, {1, 0, 9, 0, 0, 0}, {2, 3, 7, 2, 7, 1}, {3, 3, 7, 3, 2, 3},
+        {1, 3, 9, 1, 3, 1},  {1, 0, 9, 0, 0, 0}, {2, 3, 7, 2, 7, 1}, {3, 3, 7, 3, 2, 3},
         {4, 3, 7, 4, 10, 2}, {5, 3, 7, 0, 0, 0}, {0, 3, 7, 0, 0, 0}, {99, 3, 7, 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -59,8 +59,7 @@ TEST(DeviceCommands, SensitivityTableRepeatsItsHalfAndFlagsUnknownLevels)
 TEST(DeviceCommands, ButtonTablePutsButtonsInTheirSlotsAndFixesSlotThree)
 {
     ButtonTable table = BuildButtonTable({10, 11, 12, 13, 14, 15, 16});
-    const ButtonTable want = {10, 12, 11, kFixedSlot3Code, 14, 13, 0, 0,
-                              0,  0,  0,  0,               0,  0,  15, 16};
+    const ButtonTable want = {10, 12, 11, kFixedSlot3Code, 14, 13, 0, 0, 0, 0, 0, 0, 0, 0, 15, 16};
     EXPECT_EQ(table, want);
 }
 

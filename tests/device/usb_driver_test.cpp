@@ -64,8 +64,7 @@ public:
         lastError = a.lastError;
         return a.completed;
     }
-    PendingWriteEnd FinishPendingWrite(HidHandle, std::uint32_t timeoutMs,
-                                       std::uint32_t&) override
+    PendingWriteEnd FinishPendingWrite(HidHandle, std::uint32_t timeoutMs, std::uint32_t&) override
     {
         pendingWaits.push_back(timeoutMs);
         return PendingWriteEnd::Cancelled;
