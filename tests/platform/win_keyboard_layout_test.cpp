@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "config/combo_text.h"
+#include "config/key_names.h"
+#include "config/seams.h"
 #include "fakes/us_keyboard_layout.h"
 
 namespace k47 {
@@ -26,6 +29,15 @@ TEST(WinKeyboardLayout, NamesTheLetterKeysInLowerCase)
     EXPECT_EQ(layout.KeyCharacter(0x41), 'a');
     EXPECT_EQ(layout.KeyCharacter(0x5A), 'z');
     EXPECT_EQ(layout.KeyCharacter(0x70), 0); // F1 types nothing
+}
+
+TEST(WinKeyboardLayout, GivesKeyNamesTheirCharacter)
+{
+    WinKeyboardLayout windows;
+    ScopedSeam<IKeyboardLayout> layout(&Seams::keyboard, &windows);
+    EXPECT_EQ(GetKeyName(0x41), u"A");
+    EXPECT_EQ(GetKeyName(0xBF), u"/");
+    EXPECT_EQ(GetComboText(0x00060100), u"Ctrl + C");
 }
 
 } // namespace
