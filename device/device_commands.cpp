@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "config/buttons.h"
 #include "device/macro_encoder.h"
 
 namespace k47 {
@@ -152,7 +153,7 @@ ButtonTable BuildButtonTable(const std::array<std::uint32_t, 7>& codes)
 {
     ButtonTable table{};
     for (std::size_t button = 0; button < codes.size(); ++button)
-        table[kButtonDeviceSlots[button]] = codes[button];
+        table[kButtons[button].deviceSlot] = codes[button];
     table[3] = kFixedSlot3Code;
     return table;
 }

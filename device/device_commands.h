@@ -58,8 +58,6 @@ bool WriteSensitivityTable(CUSBDriver& usb, const SensitivityTable& table);
 constexpr std::size_t kButtonTableSlots = 16;
 constexpr std::uint32_t kFixedSlot3Code = 0x00030007;
 using ButtonTable = std::array<std::uint32_t, kButtonTableSlots>;
-// The device slot of each of the seven buttons, in button order.
-constexpr std::array<std::size_t, 7> kButtonDeviceSlots = {0, 2, 1, 5, 4, 14, 15};
 // Places the seven buttons' function codes in their slots, slot 3 fixed, the rest 0.
 ButtonTable BuildButtonTable(const std::array<std::uint32_t, 7>& codes);
 bool WriteButtonTable(CUSBDriver& usb, const ButtonTable& table);
