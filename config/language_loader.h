@@ -21,6 +21,6 @@ Text LookupText(TextView section, TextView key); // on g_XmlDocument
 // Loads the file at path (a full path) into g_XmlDocument and replaces every
 // entry of LangText with its text in the "config" section. A missing or
 // unreadable file empties them all; nothing is reported.
-void LoadLanguage(TextView path);
+void LoadLanguage(const Text& path);
 
 } // namespace k47
