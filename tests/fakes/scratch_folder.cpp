@@ -16,7 +16,8 @@ ScratchFolder::ScratchFolder()
     std::random_device seed;
     std::error_code ec;
     fs::path base = fs::temp_directory_path(ec);
-    for (;;) {
+    // A folder that cannot be made leaves the path empty, and every write fails.
+    for (int attempt = 0; attempt < 100; ++attempt) {
         fs::path candidate =
             base / ("k47-" + std::to_string(seed()) + "-" + std::to_string(counter++));
         if (fs::create_directory(candidate, ec)) {
@@ -28,12 +29,16 @@ ScratchFolder::ScratchFolder()
 
 ScratchFolder::~ScratchFolder()
 {
+    if (m_path.empty())
+        return;
     std::error_code ec;
     fs::remove_all(fs::path(m_path), ec);
 }
 
 bool ScratchFolder::Write(TextView name, std::string_view bytes) const
 {
+    if (m_path.empty())
+        return false;
     fs::path path(m_path + Text(name));
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
