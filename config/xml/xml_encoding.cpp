@@ -250,7 +250,11 @@ bool CodePageOfName(TextView name, std::uint32_t& codePage)
         codePage = kAnsiCodePage;
         return true;
     }
-    return codePage != kUtf16LeCodePage && codePage != kUtf16BeCodePage;
+    if (codePage == kUtf16LeCodePage || codePage == kUtf16BeCodePage) {
+        codePage = kAnsiCodePage;
+        return false;
+    }
+    return true;
 }
 
 std::uint32_t DecodeXmlFile(const std::uint8_t* bytes, std::size_t size, ICodePages* codePages,
