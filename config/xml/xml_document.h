@@ -16,6 +16,8 @@ class IFileReader;
 
 class XmlDocument {
 public:
+    static constexpr std::uint32_t kNoCodePage = 0xFFFFFFFF;
+
     // An empty document that reads its files through StdFileReader().
     XmlDocument();
     // An empty document that reads its files through reader, which outlives it.
@@ -27,8 +29,9 @@ public:
     // the file was opened and read (an empty file too); false when it could
     // not be, and the document is then empty.
     bool LoadDocument(const Text& path);
-    // As LoadDocument, for a file's bytes already in memory.
-    void LoadBytes(const std::uint8_t* bytes, std::size_t size);
+    // As LoadDocument, for a file's bytes already in memory. False, with the
+    // document empty, for content beyond 2 GiB, which the offsets cannot span.
+    bool LoadBytes(const std::uint8_t* bytes, std::size_t size);
 
     // Parent, current and child become none.
     void ResetPosition();
@@ -53,7 +56,8 @@ public:
     // The name of element i as it stands in the text.
     TextView ElementName(std::uint32_t i) const;
     // The code page the last load converted with (kAnsiCodePage included), or
-    // 1200 / 1201 for a file with a UTF-16 mark, 0xFFFFFFFF for an empty file.
+    // 1200 / 1201 for a file with a UTF-16 mark; kNoCodePage when nothing was
+    // converted (no file, or an empty one).
     std::uint32_t LoadedCodePage() const { return m_codePage; }
 
     // Position, for tests and diagnostics: element indexes, 0 for none.
@@ -66,13 +70,12 @@ private:
     void Clear();
     // The next element after `after` (or from first when after is 0) among the
     // children of parent whose name matches.
-    std::uint32_t FindAmongChildren(std::uint32_t parent, std::uint32_t after,
-                                    TextView name) const;
+    std::uint32_t FindAmongChildren(std::uint32_t parent, std::uint32_t after, TextView name) const;
 
     IFileReader* m_reader;
     Text m_text;
     ElementIndex m_index;
-    std::uint32_t m_codePage = 0xFFFFFFFF;
+    std::uint32_t m_codePage = kNoCodePage;
     std::uint32_t m_parent = 0;
     std::uint32_t m_current = 0;
     std::uint32_t m_child = 0;

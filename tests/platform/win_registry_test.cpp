@@ -10,10 +10,11 @@
 namespace k47 {
 namespace {
 
-// A key of its own below HKLM, removed with everything in it after each case.
+// A key of its own right below HKLM\Software, so that removing it after each
+// case leaves nothing behind.
 class WinRegistryTest : public ::testing::Test {
 protected:
-    static constexpr TextView kTestKey = u"Software\\ORVEK\\K47RegistryTest";
+    static constexpr TextView kTestKey = u"Software\\K47RegistryTest";
 
     void SetUp() override { DeleteTestKey(); }
     void TearDown() override
