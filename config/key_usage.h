@@ -9,7 +9,7 @@
 namespace k47 {
 
 struct KeyUsage {
-    std::uint8_t usage;     // Keyboard/Keypad page usage; 0xF0-0xF2 the device's mouse buttons
+    std::uint8_t usage; // Keyboard/Keypad page usage; 0xF0-0xF2 the device's mouse buttons
     std::uint8_t virtualKey;
 };
 

@@ -19,17 +19,23 @@ constexpr std::uint32_t MacroEvent(std::uint32_t kind, std::uint32_t value)
 {
     return (kind << 24) | (value & 0x00FFFFFF);
 }
-constexpr std::uint32_t MacroEventKind(std::uint32_t event) { return event >> 24; }
-constexpr std::uint32_t MacroEventValue(std::uint32_t event) { return event & 0x00FFFFFF; }
+constexpr std::uint32_t MacroEventKind(std::uint32_t event)
+{
+    return event >> 24;
+}
+constexpr std::uint32_t MacroEventValue(std::uint32_t event)
+{
+    return event & 0x00FFFFFF;
+}
 
 constexpr std::uint32_t kMacroTag = 0xE8E80010;
 // The repeat value that marks a macro of a single press event.
 constexpr std::uint32_t kMacroSinglePress = 0xFFFE;
 
 struct MacroRecord {
-    std::uint32_t Size;       // 104 + 4 x the editor's event count; 0 in a free slot
-    std::uint32_t Tag;        // kMacroTag; readers look at the upper 16 bits only
-    std::uint32_t Id;         // bits 24-31 game number, bits 0-23 from the tick counter
+    std::uint32_t Size; // 104 + 4 x the editor's event count; 0 in a free slot
+    std::uint32_t Tag;  // kMacroTag; readers look at the upper 16 bits only
+    std::uint32_t Id;   // bits 24-31 game number, bits 0-23 from the tick counter
     std::uint32_t Reserved;
     std::uint32_t Repeat;     // 1-65533, or kMacroSinglePress
     std::uint32_t EventCount; // valid words in Events

@@ -23,8 +23,8 @@ public:
     virtual std::int32_t CreateKey(TextView path, std::uint32_t access, RegHandle& key) = 0;
     // RegQueryValueExW: on entry size is the buffer's size; on return the value's
     // size. A value larger than the buffer gives win::kMoreData and copies nothing.
-    virtual std::int32_t QueryValue(RegHandle key, TextView name, std::uint32_t& type,
-                                    void* data, std::uint32_t& size) = 0;
+    virtual std::int32_t QueryValue(RegHandle key, TextView name, std::uint32_t& type, void* data,
+                                    std::uint32_t& size) = 0;
     // RegSetValueExW.
     virtual std::int32_t SetValue(RegHandle key, TextView name, std::uint32_t type,
                                   const void* data, std::uint32_t size) = 0;

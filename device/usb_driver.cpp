@@ -185,7 +185,8 @@ bool CUSBDriver::WriteReport(std::uint8_t* buffer)
         return false;
     buffer[0] = std::uint8_t(m_nReportId);
     std::int32_t lastError = 0;
-    bool completed = m_host.WriteOutput(m_hWrite, buffer, kOutputReportSize, m_dwWritten, lastError);
+    bool completed =
+        m_host.WriteOutput(m_hWrite, buffer, kOutputReportSize, m_dwWritten, lastError);
     m_clock.Sleep(50);
     return FinishWrite(completed, lastError);
 }

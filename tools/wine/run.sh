@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the cross build under Wine, in a prefix private to
-# the build folder (K47_WINEPREFIX, or <cwd's build root>/wineprefix), and
+# the build folder (K47_WINEPREFIX, or wineprefix in the build folder that holds the program), and
 # passes its exit code on. The prefix is made on first use, under a lock, so
 # parallel test runs share one prefix.
 set -euo pipefail
@@ -11,8 +11,7 @@ if [ -z "$prefix" ]; then
     # holds CMakeCache.txt.
     d=$(cd "$(dirname "$1")" && pwd)
     while [ "$d" != / ] && [ ! -f "$d/CMakeCache.txt" ]; do d=$(dirname "$d"); done
-    [ "$d" = / ] && d=$(pwd)
-    prefix="$d/wineprefix"
+    if [ "$d" = / ]; then prefix="${TMPDIR:-/tmp}/k47-wineprefix"; else prefix="$d/wineprefix"; fi
 fi
 export WINEPREFIX="$prefix"
 export WINEDEBUG=${WINEDEBUG:--all}

@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#include "config/button_setting.h"
+
+namespace k47 {
+
+ButtonSetting g_ButtonSettings[kButtonCount] = {};
+std::uint32_t g_ButtonMacroIds[kButtonCount] = {};
+
+} // namespace k47
