@@ -8,10 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace k47 {
+#include "device/macro_encoder.h"
 
-constexpr std::size_t kMacroBufferSize = 512;
-constexpr std::size_t kMacroBufferUnits = kMacroBufferSize / 2;
+namespace k47 {
 
 struct DecodedMacro {
     std::uint16_t repeat = 0;

@@ -9,16 +9,6 @@ namespace k47 {
 
 namespace {
 
-constexpr std::uint8_t kCmdReportRate = 0x01;
-constexpr std::uint8_t kCmdLightSwitch = 0x03;
-constexpr std::uint8_t kCmdLightColour = 0x0C;
-constexpr std::uint8_t kCmdLightMode = 0x0D;
-constexpr std::uint8_t kCmdSensitivity = 0x11;
-constexpr std::uint8_t kCmdButtonTable = 0x12;
-constexpr std::uint8_t kCmdMacro = 0x13;
-constexpr std::uint8_t kCmdVersion = 0x80;
-constexpr std::uint8_t kCmdState = 0x8B;
-
 constexpr std::size_t kDataPerReport = kOutputReportLength - 1;
 
 // Bytes 1 onward that a command names; everything after them must be 0.

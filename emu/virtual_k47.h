@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "device/device_commands.h"
 #include "emu/json_line.h"
 #include "emu/macro_decoder.h"
 
 namespace k47 {
 
-constexpr std::size_t kButtonTableSlots = 16;
 constexpr std::size_t kSensitivityTableSize = 16;
 constexpr std::size_t kDeviceMacroSlots = 8; // slots 0-7; buttons play 1-7
 constexpr std::size_t kOutputReportLength = 33;
