@@ -29,6 +29,13 @@ bool Trace::OpenFile(const std::string& path)
     return m_file != nullptr;
 }
 
+void Trace::SetMemoryLimit(std::size_t limit)
+{
+    m_limit = limit;
+    while (m_limit != 0 && m_entries.size() > m_limit)
+        m_entries.pop_front();
+}
+
 const TraceEntry& Trace::Record(std::string_view dir, bool ok, std::string_view cmd,
                                 const std::uint8_t* raw, std::size_t rawLength,
                                 const JsonLine& decoded, std::uint32_t tick)
@@ -58,6 +65,8 @@ const TraceEntry& Trace::Record(std::string_view dir, bool ok, std::string_view 
         std::fflush(m_file.get());
     }
     m_entries.push_back(std::move(entry));
+    if (m_limit != 0 && m_entries.size() > m_limit)
+        m_entries.pop_front();
     return m_entries.back();
 }
 

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,7 +55,11 @@ public:
                              const std::uint8_t* raw, std::size_t rawLength,
                              const JsonLine& decoded, std::uint32_t tick);
 
-    const std::vector<TraceEntry>& Entries() const { return m_entries; }
+    // Keeps at most limit entries in memory, the oldest dropped first; 0 keeps
+    // all. The file gets every line.
+    void SetMemoryLimit(std::size_t limit);
+
+    const std::deque<TraceEntry>& Entries() const { return m_entries; }
     void Clear() { m_entries.clear(); }
 
 private:
@@ -62,7 +67,8 @@ private:
         void operator()(std::FILE* file) const;
     };
     std::unique_ptr<std::FILE, FileCloser> m_file;
-    std::vector<TraceEntry> m_entries;
+    std::deque<TraceEntry> m_entries;
+    std::size_t m_limit = 0;
     std::uint64_t m_sequence = 0;
 };
 

@@ -124,6 +124,7 @@ VirtualBus::VirtualBus(const VirtualBusOptions& options, IClock& clock)
     m_present = !m_options.faults.absentAtStart;
     if (!m_options.tracePath.empty())
         m_trace.OpenFile(m_options.tracePath);
+    m_trace.SetMemoryLimit(m_options.traceMemoryLimit);
 }
 
 VirtualBus::~VirtualBus() = default;
@@ -614,7 +615,7 @@ K47DeviceState VirtualBus::State()
 std::vector<TraceEntry> VirtualBus::TraceEntries()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_trace.Entries();
+    return std::vector<TraceEntry>(m_trace.Entries().begin(), m_trace.Entries().end());
 }
 
 std::size_t VirtualBus::OpenHandleCount()

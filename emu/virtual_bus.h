@@ -91,6 +91,8 @@ struct VirtualBusOptions {
                                      u"USB\\VID_8087&PID_0026&REV_0002"};
     // Trace file to append to; empty: memory only.
     std::string tracePath;
+    // Trace entries kept in memory, the oldest dropped first; 0: all.
+    std::size_t traceMemoryLimit = 0;
 };
 
 enum class BusEvent { Arrived, Removed };

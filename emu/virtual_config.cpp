@@ -160,6 +160,8 @@ VirtualMouseConfig ReadVirtualMouseConfig(const EnvLookup& getenv)
         return config;
     config.enabled = true;
     config.bus.tracePath = std::string(Trim(trace));
+    // A long demo keeps its whole trace in the file only.
+    config.bus.traceMemoryLimit = 4096;
 
     Reader read(getenv, config.warnings);
     FirmwareOptions& firmware = config.bus.firmware;

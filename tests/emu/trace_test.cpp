@@ -65,6 +65,16 @@ TEST(Trace, LinesAreAppendedToTheFile)
     std::remove(path.c_str());
 }
 
+TEST(Trace, TheMemoryKeepsTheNewestLinesUpToItsLimit)
+{
+    Trace trace;
+    trace.SetMemoryLimit(2);
+    for (std::uint32_t tick = 1; tick <= 3; ++tick)
+        trace.Record("arrived", true, "", nullptr, 0, JsonLine(), tick);
+    ASSERT_EQ(trace.Entries().size(), 2u);
+    EXPECT_NE(trace.Entries().front().line.find("\"seq\":2"), std::string::npos);
+}
+
 TEST(Trace, AFileThatCannotBeOpenedLeavesTheMemoryTrace)
 {
     Trace trace;
