@@ -364,7 +364,7 @@ void VirtualBus::AfterCommand(const FirmwareReply& reply)
 {
     ++m_commands;
     std::uint32_t vanishAt = m_options.faults.vanishAfterCommands;
-    if (vanishAt != 0 && m_commands >= vanishAt)
+    if (vanishAt != 0 && m_commands == vanishAt)
         Remove(false);
     else if (reply.leaveBus)
         Remove(!m_options.faults.noReconnect);

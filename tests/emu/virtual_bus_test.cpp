@@ -456,6 +456,13 @@ TEST_F(VirtualBusTest, AMouseThatVanishesAfterSomeCommandsFailsWhatFollows)
     clock.Advance(600000);
     EXPECT_FALSE(link->OpenDevice());
     ExpectTidy(0);
+
+    // Plugged in again it stays.
+    bus->Plug();
+    ASSERT_TRUE(link->OpenDevice());
+    EXPECT_TRUE(Command({0x80}));
+    EXPECT_TRUE(Command({0x80}));
+    ExpectTidy(2);
 }
 
 TEST_F(VirtualBusTest, AMouseThatVanishesDuringAWriteEndsItFailed)

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <map>
 
-#include "device/usb_driver.h"
+#include "device/device_commands.h"
 #include "fakes/fake_clock.h"
 
 namespace k47 {
@@ -124,6 +126,31 @@ TEST(VirtualConfig, UnusableValuesAreReportedAndTheDefaultKept)
         EXPECT_TRUE(config.bus.faults.stalledOutputs.empty());
         EXPECT_FALSE(config.bus.faults.noReconnect);
     }
+}
+
+TEST(VirtualConfig, TheTraceFileGetsTheTraffic)
+{
+    const std::string path = ::testing::TempDir() + "k47_virtual_config_test.jsonl";
+    std::remove(path.c_str());
+    Environment env{{{"K47_VIRTUAL_MOUSE", path}, {"K47_VIRTUAL_MOUSE_FIRMWARE", "4.2"}}};
+    test::FakeClock clock;
+    {
+        auto bus = MakeVirtualBus(ReadVirtualMouseConfig(env.Lookup()), clock);
+        CUSBDriver link(*bus, clock);
+        ASSERT_TRUE(link.OpenDevice());
+        int version = 0;
+        ASSERT_TRUE(ReadFirmwareVersion(link, version));
+        EXPECT_EQ(version, 42);
+    }
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("{\"dir\":\"set_feature\",\"raw\":\"0780", 0), 0u) << lines[0];
+    EXPECT_NE(lines[1].find("\"version\":42"), std::string::npos) << lines[1];
+    in.close();
+    std::remove(path.c_str());
 }
 
 TEST(VirtualConfig, TheBusTracesWarningsAndAnUnopenableFile)
