@@ -3,7 +3,6 @@
 
 namespace k47 {
 
-ButtonSetting g_ButtonSettings[kButtonCount] = {};
 std::uint32_t g_ButtonMacroIds[kButtonCount] = {};
 
 } // namespace k47

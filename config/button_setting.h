@@ -40,9 +40,10 @@ static_assert(sizeof(ButtonSetting::szName) == 520);
 static_assert(offsetof(ButtonSetting, Reserved3) == 1064);
 static_assert(sizeof(ButtonSetting::Reserved3) == 2080);
 
-// The seven current records, in button order (buttons.h). Zero until the
-// profile code fills them.
-extern ButtonSetting g_ButtonSettings[kButtonCount];
+// The seven current records, in button order (buttons.h): the records inside
+// g_Settings (settings_image.h), so that editing one edits the settings image.
+// Zero until the profile code fills them.
+extern ButtonSetting (&g_ButtonSettings)[kButtonCount];
 
 // The macro identifier of each button whose type is 6, 0 for the others. The
 // transfer finds macros through these, not through nMacroId.

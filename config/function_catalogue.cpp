@@ -79,6 +79,14 @@ std::uint32_t FunctionCodeOfType(int type)
     return entry != nullptr ? entry->code : 0;
 }
 
+bool HasFunctionCode(int type)
+{
+    if (type == kTypeCombo || type == kTypeAdvanced)
+        return true;
+    const FunctionEntry* entry = FindFunction(type);
+    return entry != nullptr && (entry->code != 0 || type == kTypeDisable);
+}
+
 std::uint32_t ButtonFunctionCode(const ButtonSetting& setting, int button)
 {
     if (button < 0 || button >= static_cast<int>(kButtonCount))

@@ -31,6 +31,11 @@ Text GetFunctionName(int type);
 // type (5, 6 and 19 carry their code elsewhere, ButtonFunctionCode).
 std::uint32_t FunctionCodeOfType(int type);
 
+// True when the device has a code for the type: catalogue types with one
+// (Disable key's is 0) and the types that carry theirs in the record (5, 19).
+// The transfer skips a button whose type has none.
+bool HasFunctionCode(int type);
+
 // The code the device table gets for a button's record: type 5 its
 // dwComboCode, type 19 the button's own native code, a catalogue type its
 // code. Type 6 gives 0: the transfer builds macro codes as it uploads them.

@@ -78,6 +78,23 @@ TEST(FunctionCatalogue, CodeOfType)
     }
 }
 
+TEST(FunctionCatalogue, TypesWithoutACodeAreToldApartFromDisableKey)
+{
+    struct Case {
+        int type;
+        bool has;
+    };
+    const Case cases[] = {
+        {65, true},          {kTypeDisable, true}, {kTypeCombo, true}, {kTypeAdvanced, true},
+        {kTypeMacro, false}, {12, false},          {86, false},        {87, false},
+        {133, false},        {142, false},         {143, false},       {3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        EXPECT_EQ(HasFunctionCode(c.type), c.has);
+    }
+}
+
 TEST(FunctionCatalogue, ButtonsDefaultToTheirNativeCode)
 {
     for (std::size_t i = 0; i < kButtonCount; ++i) {

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Cuts XML text into nodes, tolerantly: every position starts a node, and what
+// cannot be read as markup becomes an error node.
+
+#include <cstddef>
+
+#include "config/text.h"
+
+namespace k47 {
+
+enum class XmlNodeKind {
+    Text,
+    Whitespace,
+    StartTag,
+    EmptyElementTag,
+    EndTag,
+    ProcessingInstruction,
+    Comment,
+    CData,
+    Declaration,
+    Error,
+};
+
+// A node from start up to (not including) end.
+struct XmlNode {
+    XmlNodeKind kind;
+    std::size_t start;
+    std::size_t end;
+};
+
+// The node that begins at pos, which must lie inside text.
+XmlNode NextXmlNode(TextView text, std::size_t pos);
+
+// Space, tab, CR or LF.
+inline bool IsXmlSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+// Characters that end a name, and that stand as words of their own when the
+// encoding scan cuts a value into words.
+bool IsXmlNameDelimiter(char16_t c);
+
+// The name that starts at from (leading white space skipped), up to the first
+// white space or delimiter.
+TextView XmlNameAt(TextView text, std::size_t from);
+
+// True when the query selects an element named name: the query begins with
+// the name and ends there or goes on with ' ', '=', '/', '[' or ']'. An empty
+// query selects every element.
+bool XmlQueryMatches(TextView query, TextView name);
+
+} // namespace k47
