@@ -23,8 +23,8 @@ bool CGDIBitmapBtn::Create(HWND parent, const RECT& rect)
     return CButton::Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, 0);
 }
 
-void CGDIBitmapBtn::SetPageBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed,
-                                   HBITMAP disabled, int left, int top, int right, int bottom)
+void CGDIBitmapBtn::SetPageBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled,
+                                   int left, int top, int right, int bottom)
 {
     CClientDC dc(m_hWnd);
     const HBITMAP sources[4] = {normal, hover, pressed, disabled};

@@ -24,8 +24,8 @@ public:
 
     // Cuts the four faces out of page-sized pictures at (left, top, right,
     // bottom); a null source leaves that face as it was.
-    void SetPageBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled,
-                        int left, int top, int right, int bottom);
+    void SetPageBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled, int left,
+                        int top, int right, int bottom);
     // Takes over four bitmaps of the button's size.
     void SetBitmaps(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);
     void SetCaption(const wchar_t* text);

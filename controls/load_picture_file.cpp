@@ -44,8 +44,8 @@ bool LoadPictureFile(const wchar_t* path, CBitmap& bitmap, SIZE* size)
     if (!stream)
         return false;
     IPicture* picture = nullptr;
-    const HRESULT hr = ::OleLoadPicture(stream, 0, FALSE, IID_IPicture,
-                                        reinterpret_cast<void**>(&picture));
+    const HRESULT hr =
+        ::OleLoadPicture(stream, 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
     stream->Release();
     if (FAILED(hr) || !picture)
         return false;

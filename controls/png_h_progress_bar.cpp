@@ -16,12 +16,11 @@ bool CPngHProgressBar::Create(const RECT& rect, HWND parent)
     m_bEnabled = TRUE;
     m_rcWindow = rect;
     m_hParent = parent;
-    return CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent,
-                    kControlId);
+    return CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, kControlId);
 }
 
-void CPngHProgressBar::SetImages(int x, int y, int width, int height,
-                                 const CGdipBitmap* background, const CGdipBitmap* fill)
+void CPngHProgressBar::SetImages(int x, int y, int width, int height, const CGdipBitmap* background,
+                                 const CGdipBitmap* fill)
 {
     m_imgBackground.Reset();
     m_imgFill.Reset();
@@ -62,8 +61,7 @@ LRESULT CPngHProgressBar::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         if (m_bDragging) {
             m_bDragging = FALSE;
             m_nPos = PositionAt(PointFromLParam(lp));
-            ::PostMessageW(m_hParent, WM_PROGRESS_DRAGGED, static_cast<WPARAM>(m_nPos),
-                           kControlId);
+            ::PostMessageW(m_hParent, WM_PROGRESS_DRAGGED, static_cast<WPARAM>(m_nPos), kControlId);
             ::ReleaseCapture();
             Invalidate(false);
         }

@@ -142,8 +142,7 @@ LRESULT CPngHSlider::WndProc(UINT msg, WPARAM wp, LPARAM lp)
 
 void CPngHSlider::OnMouseMove(POINT pt)
 {
-    if (m_bLimitMode &&
-        LimitBlocksMove(m_nPos, m_nLowLimit, m_nHighLimit, pt.x, m_ptDragStart.x))
+    if (m_bLimitMode && LimitBlocksMove(m_nPos, m_nLowLimit, m_nHighLimit, pt.x, m_ptDragStart.x))
         return;
     RECT wr = GetWindowRect();
     ::MapWindowPoints(nullptr, m_hParentBar, reinterpret_cast<POINT*>(&wr), 2);

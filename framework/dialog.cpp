@@ -30,9 +30,9 @@ bool CDialog::Create(HWND parent)
     if (m_hWnd)
         return false;
     m_bEnded = false;
-    HWND wnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplateId),
-                                    parent, &CDialog::StaticDlgProc,
-                                    reinterpret_cast<LPARAM>(this));
+    HWND wnd =
+        ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplateId), parent,
+                             &CDialog::StaticDlgProc, reinterpret_cast<LPARAM>(this));
     return wnd != nullptr && m_hWnd == wnd;
 }
 

@@ -60,9 +60,7 @@ SIZE BitmapSize(HBITMAP bitmap);
 // Selects an object into a device context for the life of the scope.
 class CSelectObject {
 public:
-    CSelectObject(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(obj ? ::SelectObject(dc, obj) : nullptr)
-    {
-    }
+    CSelectObject(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(obj ? ::SelectObject(dc, obj) : nullptr) {}
     ~CSelectObject()
     {
         if (m_old)

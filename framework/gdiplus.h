@@ -82,8 +82,8 @@ public:
     explicit operator bool() const { return m_graphics != nullptr; }
 
     // Draws the source part (sx, sy, sw, sh) into (dx, dy, dw, dh), in pixels.
-    void DrawImage(const CGdipBitmap& image, int dx, int dy, int dw, int dh, int sx, int sy,
-                   int sw, int sh);
+    void DrawImage(const CGdipBitmap& image, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
+                   int sh);
     void FillRectangle(std::uint32_t argb, int x, int y, int w, int h);
     void DrawLine(std::uint32_t argb, int x1, int y1, int x2, int y2);
     // Draws text in the generic sans-serif family at the given point size,

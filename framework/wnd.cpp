@@ -83,10 +83,10 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* text
     if (own && !RegisterWindowClass())
         return false;
     HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    HWND wnd = ::CreateWindowExW(exStyle, own ? kWindowClass : className, text ? text : L"", style,
-                                 rect.left, rect.top, rect.right - rect.left,
-                                 rect.bottom - rect.top, parent, menu,
-                                 ::GetModuleHandleW(nullptr), own ? this : nullptr);
+    HWND wnd =
+        ::CreateWindowExW(exStyle, own ? kWindowClass : className, text ? text : L"", style,
+                          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                          parent, menu, ::GetModuleHandleW(nullptr), own ? this : nullptr);
     if (!wnd)
         return false;
     if (own)

@@ -101,8 +101,8 @@ void CProgressDlg::OnPaint()
     {
         CGdipGraphics g(off);
         g.DrawImage(m_imgBackground, 0, 0, w, h, 0, 0, w, h);
-        const wchar_t* text = g_ChineseUI ? L"更新进行中，请稍候..."
-                                          : L"Updating is in progress, please wait\u2026";
+        const wchar_t* text =
+            g_ChineseUI ? L"更新进行中，请稍候..." : L"Updating is in progress, please wait\u2026";
         g.DrawString(text, 8.0f, 0xFF808080u, 35.0f, 20.0f, 310.0f, 40.0f);
     }
     ::BitBlt(dc, 0, 0, w, h, off, 0, 0, SRCCOPY);

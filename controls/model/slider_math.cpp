@@ -65,8 +65,8 @@ std::int32_t ClampDragDelta(std::int32_t d, std::int32_t thumbLeft, std::int32_t
 std::int32_t DragValue(std::int32_t newLeft, std::int32_t minimum, std::int32_t maximum,
                        const Rect& track, std::int32_t thumbWidth)
 {
-    return MapSigned(Span(track.left, newLeft), Span(track.left, track.right - thumbWidth),
-                     minimum, maximum);
+    return MapSigned(Span(track.left, newLeft), Span(track.left, track.right - thumbWidth), minimum,
+                     maximum);
 }
 
 bool LimitBlocksMove(std::int32_t pos, std::int32_t lowLimit, std::int32_t highLimit,

@@ -31,11 +31,11 @@ constexpr RECT kProgress{415, 220, 525, 252};
 std::string Narrow(const std::wstring& w)
 {
     std::string out;
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()),
-                                        nullptr, 0, nullptr, nullptr);
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), nullptr,
+                                        0, nullptr, nullptr);
     out.resize(static_cast<size_t>(n));
-    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), out.data(), n,
-                          nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), out.data(), n, nullptr,
+                          nullptr);
     return out;
 }
 
@@ -151,8 +151,8 @@ const char* CGalleryWnd::NameOf(HWND button) const
 void CGalleryWnd::SetupButton(CGDIBitmapBtn& button, const RECT& rc, const wchar_t* caption)
 {
     button.Create(m_hWnd, rc);
-    button.SetPageBitmaps(m_bmpNormal, m_bmpOver, m_bmpDown, m_bmpNormal, rc.left, rc.top,
-                          rc.right, rc.bottom);
+    button.SetPageBitmaps(m_bmpNormal, m_bmpOver, m_bmpDown, m_bmpNormal, rc.left, rc.top, rc.right,
+                          rc.bottom);
     button.SetCaption(caption);
 }
 
@@ -196,9 +196,8 @@ void CGalleryWnd::OnCreate()
     m_sldSpeed.m_nMax = m_sldSpeed.m_Slider.m_nMax = m_sldSpeed.m_Slider.m_nHighLimit = 20;
     m_sldSpeed.m_rcMap = m_sldSpeed.m_Slider.m_rcMap =
         RECT{kSpeed.left, kSpeed.top, kSpeed.right - 5, kSpeed.bottom};
-    m_sldSpeed.SetBackground(m_imgNormal.CloneArea(kSpeed.left, kSpeed.top,
-                                                   kSpeed.right - kSpeed.left,
-                                                   kSpeed.bottom - kSpeed.top));
+    m_sldSpeed.SetBackground(m_imgNormal.CloneArea(
+        kSpeed.left, kSpeed.top, kSpeed.right - kSpeed.left, kSpeed.bottom - kSpeed.top));
     m_sldSpeed.m_Slider.SetPos(10);
 
     m_edtLines.m_nFontHeight = 14;

@@ -18,6 +18,9 @@ reg=$(mktemp --suffix=.reg)
     for f in Arial Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
         printf '"%s"="Liberation Sans"\n' "$f"
     done
+    # No window manager runs on the test displays: unmanaged windows spare
+    # the two-second wait for a manager's answer each time one is hidden.
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n'
     printf '\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\n'
     for f in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" Arial "Microsoft Sans Serif" "Segoe UI" "Liberation Sans"; do
         # REG_MULTI_SZ of one entry, as hex(7); a REGEDIT4 file holds it in
