@@ -11,6 +11,7 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4B3437; // "K47"
 constexpr wchar_t kWindowClass[] = L"K47Wnd";
+constexpr wchar_t kMarker[] = L"K47.CWnd";
 
 bool IsDialogWindow(HWND wnd)
 {
@@ -52,6 +53,11 @@ CWnd* CWnd::FromHandle(HWND wnd)
     DWORD pid = 0;
     ::GetWindowThreadProcessId(wnd, &pid);
     if (pid != ::GetCurrentProcessId())
+        return nullptr;
+    // Only windows of the layer carry an object: other windows of the process
+    // (system dialogs, tooltips) may keep their own data in the same slots,
+    // so the layer's windows are marked.
+    if (!::GetPropW(wnd, kMarker))
         return nullptr;
     const LONG_PTR p = IsDialogWindow(wnd) ? ::GetWindowLongPtrW(wnd, DWLP_USER)
                                            : ::GetWindowLongPtrW(wnd, GWLP_USERDATA);
@@ -126,6 +132,7 @@ void CWnd::Attach(HWND wnd, bool subclassed)
     m_bDialog = IsDialogWindow(wnd);
     ::SetWindowLongPtrW(wnd, m_bDialog ? DWLP_USER : GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(this));
+    ::SetPropW(wnd, kMarker, reinterpret_cast<HANDLE>(1));
 }
 
 void CWnd::Detach()
@@ -133,6 +140,7 @@ void CWnd::Detach()
     if (!m_hWnd)
         return;
     ::SetWindowLongPtrW(m_hWnd, m_bDialog ? DWLP_USER : GWLP_USERDATA, 0);
+    ::RemovePropW(m_hWnd, kMarker);
     if (m_bSubclassed)
         ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
     m_bSubclassed = false;
