@@ -26,6 +26,9 @@ std::uint32_t EncodeMacro(const MacroRecord& macro, MacroBuffer& buffer)
     const std::uint32_t count =
         macro.EventCount < kMacroMaxEvents ? macro.EventCount : std::uint32_t(kMacroMaxEvents);
     std::size_t n = 1;
+    // The key entry a short pause may ride on: the unit written last, while it
+    // is a press or release.
+    std::size_t keyUnit = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint32_t kind = MacroEventKind(macro.Events[i]);
         const std::uint32_t value = MacroEventValue(macro.Events[i]);
@@ -36,15 +39,37 @@ std::uint32_t EncodeMacro(const MacroRecord& macro, MacroBuffer& buffer)
                 break;
             buffer[n * 2] |= kind == kMacroEventPress ? 0x01 : 0x81;
             buffer[n * 2 + 1] = KeyToUsage(value);
+            keyUnit = n;
             n += 1;
-        } else if (kind == kMacroEventPause && i == 0) {
+            continue;
+        }
+        if (kind == kMacroEventPause && i == 0) {
             if (room < 2)
                 break;
-            PutLongPause(buffer, n, 0x03, (value & 0xFFFF) / 100);
+            // The whole value counts, up to the longest pause a count can hold.
+            const std::uint32_t hundreds = value / 100 < 0xFFFF ? value / 100 : 0xFFFF;
+            PutLongPause(buffer, n, 0x03, hundreds);
             n += 2;
         } else if (kind == kMacroEventPause && value <= 1270) {
-            // A short pause rides in the low seven bits of the entry before it.
-            buffer[(n - 1) * 2] = std::uint8_t(buffer[(n - 1) * 2] + ((value / 10) & 0x7F));
+            const std::uint32_t steps = value / 10;
+            if (steps == 0)
+                continue;
+            // A short pause rides in the low seven bits of the key entry before
+            // it, which hold 1 + the steps: while they fit, it costs no unit.
+            // Where it would carry into the release bit, add to another
+            // pause's count, or follow no key at all, it becomes a pause of
+            // its own in 20 ms units.
+            const std::uint32_t held = keyUnit != 0 ? buffer[keyUnit * 2] & 0x7Fu : 0x80u;
+            if (held + steps <= 0x7F) {
+                buffer[keyUnit * 2] = std::uint8_t(buffer[keyUnit * 2] + steps);
+                continue;
+            }
+            if (value / 20 == 0)
+                continue;
+            if (room < 2)
+                break;
+            PutLongPause(buffer, n, 0x01, value / 20);
+            n += 2;
         } else if (kind == kMacroEventPause && value <= 6553500) {
             if (room < 2)
                 break;
@@ -61,6 +86,7 @@ std::uint32_t EncodeMacro(const MacroRecord& macro, MacroBuffer& buffer)
                 break;
             n += 1;
         }
+        keyUnit = 0;
     }
     return std::uint32_t(n);
 }

@@ -21,9 +21,11 @@ using MacroBuffer = std::array<std::uint8_t, kMacroBufferSize>;
 constexpr std::size_t kMacroMaxUnits = kMacroBufferUnits - 1;
 
 // Encodes the macro into buffer (cleared first) and returns the number of units
-// used, the header included. Encoding stops before kMacroMaxUnits would be
-// passed: an event whose units do not all fit is dropped with every event
-// after it.
+// used, the header included. A short pause rides on the key entry before it
+// only while the entry's seven delay bits can hold it; otherwise it is written
+// as a pause of its own, so no pause turns a press into a release or lengthens
+// another pause. Encoding stops before kMacroMaxUnits would be passed: an event
+// whose units do not all fit is dropped with every event after it.
 std::uint32_t EncodeMacro(const MacroRecord& macro, MacroBuffer& buffer);
 
 } // namespace k47

@@ -144,6 +144,28 @@ TEST_F(CommandSetTest, UploadedMacrosDecodeToTheEventsSent)
          2,
          {Press(0x0D), Pause(2000000), Release(0x0D), Pause(4000000)},
          {Press(0x0D), Pause(2000000), Release(0x0D), Pause(4000000)}},
+        // Pauses that cannot ride on the key before them stand alone, so the
+        // press stays a press and no other pause grows.
+        {"1270 ms after a press",
+         4,
+         1,
+         {Press(0x41), Pause(1270), Release(0x41)},
+         {Press(0x41), Pause(1260), Release(0x41)}},
+        {"a short pause after a long one",
+         5,
+         1,
+         {Press(0x41), Pause(2000), Pause(50), Release(0x41)},
+         {Press(0x41), Pause(2000), Pause(40), Release(0x41)}},
+        {"short pauses that overflow together",
+         6,
+         1,
+         {Release(0x41), Pause(700), Pause(700), Press(0x42)},
+         {Release(0x41), Pause(700), Pause(700), Press(0x42)}},
+        {"a first pause over a minute",
+         1,
+         1,
+         {Pause(70000), Press(0x41)},
+         {Pause(70000), Press(0x41)}},
     };
     ASSERT_TRUE(Start());
     for (const Case& c : cases) {
@@ -159,7 +181,7 @@ TEST_F(CommandSetTest, UploadedMacrosDecodeToTheEventsSent)
         EXPECT_EQ(slot.decoded.repeat, std::uint16_t(c.repeat));
         EXPECT_EQ(slot.decoded.units, units);
     }
-    EXPECT_EQ(bus->State().macroWrites, 4u);
+    EXPECT_EQ(bus->State().macroWrites, 8u);
     ExpectNoLeak();
 }
 
