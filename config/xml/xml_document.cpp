@@ -90,7 +90,7 @@ std::uint32_t XmlDocument::FindAmongChildren(std::uint32_t parent, std::uint32_t
 {
     std::uint32_t i = after != 0 ? m_index[after].nextSibling : m_index[parent].firstChild;
     for (; i != 0; i = m_index[i].nextSibling)
-        if (XmlQueryMatches(name, ElementName(i)))
+        if (XmlQueryMatchesAt(name, m_text, static_cast<std::size_t>(m_index[i].start) + 1))
             return i;
     return 0;
 }

@@ -45,9 +45,9 @@ private:
 
     void MarkErrorInside(std::uint32_t i) { m_index[i].marks |= ElementEntry::kErrorInsideMark; }
 
-    TextView NameOf(std::uint32_t i) const
+    std::size_t StartOf(std::uint32_t i) const
     {
-        return XmlNameAt(m_text, static_cast<std::size_t>(m_index[i].start) + 1);
+        return static_cast<std::size_t>(m_index[i].start);
     }
 
     void AppendChild(std::uint32_t parent, std::uint32_t child)
@@ -93,7 +93,7 @@ private:
         const TextView name = XmlNameAt(m_text, node.start + 2);
         std::size_t match = m_open.size();
         if (length <= ElementEntry::kMaxEndTagLength) {
-            while (match > 0 && NameOf(m_open[match - 1]) != name)
+            while (match > 0 && !XmlNameAtIs(m_text, StartOf(m_open[match - 1]) + 1, name))
                 --match;
         } else {
             match = 0;

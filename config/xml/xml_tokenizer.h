@@ -39,8 +39,31 @@ inline bool IsXmlSpace(char16_t c)
 }
 
 // Characters that end a name, and that stand as words of their own when the
-// encoding scan cuts a value into words.
-bool IsXmlNameDelimiter(char16_t c);
+// encoding scan cuts a value into words: white space, " < > = \\ / ? ! ' ;.
+inline bool IsXmlNameDelimiter(char16_t c)
+{
+    if (c > u'\\')
+        return false;
+    switch (c) {
+    case u' ':
+    case u'\t':
+    case u'\n':
+    case u'\r':
+    case u'"':
+    case u'<':
+    case u'>':
+    case u'=':
+    case u'\\':
+    case u'/':
+    case u'?':
+    case u'!':
+    case u'\'':
+    case u';':
+        return true;
+    default:
+        return false;
+    }
+}
 
 // The name that starts at from (leading white space skipped), up to the first
 // white space or delimiter.
@@ -50,5 +73,11 @@ TextView XmlNameAt(TextView text, std::size_t from);
 // the name and ends there or goes on with ' ', '=', '/', '[' or ']'. An empty
 // query selects every element.
 bool XmlQueryMatches(TextView query, TextView name);
+
+// As XmlQueryMatches for the name that starts at from, compared in place.
+bool XmlQueryMatchesAt(TextView query, TextView text, std::size_t from);
+
+// True when the name that starts at from is exactly name.
+bool XmlNameAtIs(TextView text, std::size_t from, TextView name);
 
 } // namespace k47

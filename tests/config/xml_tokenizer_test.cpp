@@ -116,7 +116,15 @@ TEST(XmlTokenizer, NamesAndQueries)
     for (const Case& c : cases) {
         SCOPED_TRACE(ToUtf8(c.query) + " / " + ToUtf8(c.name));
         EXPECT_EQ(XmlQueryMatches(c.query, c.name), c.matches);
+        // In place, with the name in a tag and at the end of the text.
+        for (const Text& text : {u"<" + Text(c.name) + u" a=1>", u"<" + Text(c.name)}) {
+            EXPECT_EQ(XmlQueryMatchesAt(c.query, text, 1), c.matches);
+            EXPECT_TRUE(XmlNameAtIs(text, 1, c.name));
+        }
     }
+    EXPECT_FALSE(XmlNameAtIs(u"<key>", 1, u"ke"));
+    EXPECT_FALSE(XmlNameAtIs(u"<ke", 1, u"key"));
+    EXPECT_TRUE(XmlNameAtIs(u"</ \tkey>", 2, u"key"));
 }
 
 } // namespace
