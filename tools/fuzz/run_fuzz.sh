@@ -10,7 +10,8 @@ seconds=${1:-60}
 mkdir -p "$out/corpus" "$out/artifacts"
 
 sources=("$root"/config/xml/*.cpp "$root/config/text.cpp" "$root/config/seams.cpp"
-         "$root/tests/fakes/iconv_code_pages.cpp" "$root/tools/fuzz/xml_fuzz.cpp")
+         "$root/tests/fakes/iconv_code_pages.cpp" "$root/tests/fakes/xml_walk.cpp"
+         "$root/tools/fuzz/xml_fuzz.cpp")
 clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -fno-omit-frame-pointer -Wall -Wextra -Werror -I"$root" -I"$root/tests" \
     "${sources[@]}" -o "$out/xml_fuzz"
