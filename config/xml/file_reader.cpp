@@ -22,7 +22,12 @@ FilePtr OpenForReading(const Text& path)
     // every file.
     return FilePtr(::_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"));
 #else
-    return FilePtr(std::fopen(ToUtf8(path).c_str(), "rb"));
+    // Paths are built the Windows way, with backslashes.
+    std::string native = ToUtf8(path);
+    for (char& c : native)
+        if (c == '\\')
+            c = '/';
+    return FilePtr(std::fopen(native.c_str(), "rb"));
 #endif
 }
 

@@ -17,7 +17,7 @@ public:
 };
 
 // The C runtime's files; on Windows the path is opened as UTF-16, elsewhere it
-// is passed on as UTF-8.
+// is passed on as UTF-8 with backslashes turned into slashes.
 IFileReader& StdFileReader();
 
 } // namespace k47

@@ -18,6 +18,17 @@ bool Continuation(std::uint8_t b)
     return (b & 0xC0) == 0x80;
 }
 
+// How many bytes at the start of an eight-byte word are ASCII, given its high
+// bits (not all clear).
+int LeadingAscii(std::uint64_t high)
+{
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    return __builtin_ctzll(high) / 8;
+#else
+    return 0; // the byte-wise path below sorts it out
+#endif
+}
+
 } // namespace
 
 void DecodeUtf8(const std::uint8_t* p, std::size_t n, Text& out)
@@ -32,8 +43,15 @@ void DecodeUtf8(const std::uint8_t* p, std::size_t n, Text& out)
         while (i + 8 <= n) {
             std::uint64_t word;
             std::memcpy(&word, p + i, sizeof(word));
-            if (word & 0x8080808080808080ull)
+            const std::uint64_t high = word & 0x8080808080808080ull;
+            if (high != 0) {
+                const int ascii = LeadingAscii(high);
+                for (int k = 0; k < ascii; ++k)
+                    o[k] = p[i + k];
+                o += ascii;
+                i += static_cast<std::size_t>(ascii);
                 break;
+            }
             for (int k = 0; k < 8; ++k)
                 o[k] = p[i + k];
             o += 8;

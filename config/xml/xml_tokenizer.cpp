@@ -1,10 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "config/xml/xml_tokenizer.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace k47 {
 namespace {
 
 constexpr std::size_t npos = TextView::npos;
+
+// The first c at or after from, npos when there is none; four units at a time.
+std::size_t FindUnit(TextView text, std::size_t from, char16_t c)
+{
+    const char16_t* p = text.data();
+    const std::size_t n = text.size();
+    const std::uint64_t pattern = 0x0001000100010001ull * c;
+    std::size_t i = from;
+    for (; i + 4 <= n; i += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof(word));
+        const std::uint64_t x = word ^ pattern;
+        if (((x - 0x0001000100010001ull) & ~x & 0x8000800080008000ull) != 0)
+            break;
+    }
+    for (; i < n; ++i)
+        if (p[i] == c)
+            return i;
+    return npos;
+}
 
 bool StartsWith(TextView text, std::size_t pos, TextView prefix)
 {
@@ -136,15 +159,14 @@ XmlNode NextXmlNode(TextView text, std::size_t pos)
             ++i;
         if (i == n || p[i] == u'<')
             return {XmlNodeKind::Whitespace, pos, i};
-        while (i < n && p[i] != u'<')
-            ++i;
-        return {XmlNodeKind::Text, pos, i};
+        const std::size_t next = FindUnit(text, i, u'<');
+        return {XmlNodeKind::Text, pos, next == npos ? n : next};
     }
     if (pos + 1 >= n)
         return {XmlNodeKind::Error, pos, n};
     const char16_t next = text[pos + 1];
     if (next == u'/') {
-        const std::size_t close = text.find(u'>', pos + 2);
+        const std::size_t close = FindUnit(text, pos + 2, u'>');
         return Closed(XmlNodeKind::EndTag, text, pos, close == npos ? npos : close + 1);
     }
     if (next == u'?')

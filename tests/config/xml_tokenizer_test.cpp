@@ -97,6 +97,21 @@ TEST(XmlTokenizer, CutsTextIntoNodes)
     }
 }
 
+TEST(XmlTokenizer, FindsTheEndOfRunsOfAnyLength)
+{
+    for (std::size_t length = 1; length < 14; ++length) {
+        SCOPED_TRACE(length);
+        const Text run(length, u'a');
+        EXPECT_EQ(Nodes(run + u"<k>"), "text:" + std::to_string(length) + " start:3");
+        EXPECT_EQ(Nodes(run), "text:" + std::to_string(length));
+        EXPECT_EQ(Nodes(u"</" + run + u">"), "end:" + std::to_string(length + 3));
+        EXPECT_EQ(Nodes(u"</" + run), "error:" + std::to_string(length + 2));
+        // Units whose low byte is '<' or '>' are not '<' or '>'.
+        EXPECT_EQ(Nodes(Text(length, u'\u013C') + u"\u003C"),
+                  "text:" + std::to_string(length) + " error:1");
+    }
+}
+
 TEST(XmlTokenizer, NamesAndQueries)
 {
     EXPECT_EQ(XmlNameAt(u"<str_a x=1>", 1), u"str_a");
