@@ -22,8 +22,11 @@ FilePtr OpenForReading(const Text& path)
     // every file.
     return FilePtr(::_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"));
 #else
-    // Paths are built the Windows way, with backslashes.
     std::string native = ToUtf8(path);
+    FilePtr file(std::fopen(native.c_str(), "rb"));
+    if (file || native.find('\\') == std::string::npos)
+        return file;
+    // Paths are built the Windows way; a backslash may be a folder separator.
     for (char& c : native)
         if (c == '\\')
             c = '/';
