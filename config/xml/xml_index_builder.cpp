@@ -90,10 +90,10 @@ private:
     void OnEndTag(const XmlNode& node)
     {
         const std::size_t length = node.end - node.start;
-        const TextView name = XmlNameAt(m_text, node.start + 2);
         std::size_t match = m_open.size();
         if (length <= ElementEntry::kMaxEndTagLength) {
-            while (match > 0 && !XmlNameAtIs(m_text, StartOf(m_open[match - 1]) + 1, name))
+            while (match > 0 &&
+                   !XmlNamesEqual(m_text, StartOf(m_open[match - 1]) + 1, node.start + 2))
                 --match;
         } else {
             match = 0;

@@ -220,6 +220,23 @@ bool XmlNameAtIs(TextView text, std::size_t from, TextView name)
     return p >= text.size() || IsXmlNameDelimiter(text[p]);
 }
 
+bool XmlNamesEqual(TextView text, std::size_t a, std::size_t b)
+{
+    const std::size_t n = text.size();
+    while (a < n && IsXmlSpace(text[a]))
+        ++a;
+    while (b < n && IsXmlSpace(text[b]))
+        ++b;
+    const char16_t* p = text.data();
+    while (a < n && b < n && p[a] == p[b] && !IsXmlNameDelimiter(p[a])) {
+        ++a;
+        ++b;
+    }
+    const bool endA = a >= n || IsXmlNameDelimiter(p[a]);
+    const bool endB = b >= n || IsXmlNameDelimiter(p[b]);
+    return endA && endB;
+}
+
 bool XmlQueryMatchesAt(TextView query, TextView text, std::size_t from)
 {
     if (query.empty())

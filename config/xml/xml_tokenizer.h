@@ -4,6 +4,7 @@
 // cannot be read as markup becomes an error node.
 
 #include <cstddef>
+#include <cstdint>
 
 #include "config/text.h"
 
@@ -35,7 +36,8 @@ XmlNode NextXmlNode(TextView text, std::size_t pos);
 // Space, tab, CR or LF.
 inline bool IsXmlSpace(char16_t c)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+    constexpr std::uint64_t kSpaces = 1ull << ' ' | 1ull << '\t' | 1ull << '\r' | 1ull << '\n';
+    return c <= u' ' && ((kSpaces >> c) & 1) != 0;
 }
 
 // Characters that end a name, and that stand as words of their own when the
@@ -79,5 +81,8 @@ bool XmlQueryMatchesAt(TextView query, TextView text, std::size_t from);
 
 // True when the name that starts at from is exactly name.
 bool XmlNameAtIs(TextView text, std::size_t from, TextView name);
+
+// True when the names that start at a and at b are the same.
+bool XmlNamesEqual(TextView text, std::size_t a, std::size_t b);
 
 } // namespace k47
