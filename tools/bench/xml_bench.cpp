@@ -156,5 +156,20 @@ int main()
     Row("parse time (ms)", oursParse / 1000.0, theirsParse / 1000.0, "ms");
     std::printf("%-34s %12.1f %12.1f MB/s\n", "parse throughput", megabytes / (oursParse / 1e6),
                 megabytes / (theirsParse / 1e6));
+
+    // A hostile file: a deep stack of open elements and end tags that match
+    // none of them.
+    const int depth = 200000;
+    std::string hostile;
+    for (int i = 0; i < depth; ++i)
+        hostile += "<a>";
+    for (int i = 0; i < depth; ++i)
+        hostile += "</b" + std::to_string(i % 1000) + ">";
+    const double hostileParse = BestMicros(3, [&] {
+        ours.LoadBytes(reinterpret_cast<const std::uint8_t*>(hostile.data()), hostile.size());
+    });
+    std::printf("hostile file: %.2f MB, depth %d, %d stray end tags: %.1f ms\n",
+                static_cast<double>(hostile.size()) / (1024.0 * 1024.0), depth, depth,
+                hostileParse / 1000.0);
     return 0;
 }
