@@ -48,6 +48,7 @@ TEST(XmlFixtures, RegressionInputsLoad)
         SCOPED_TRACE(entry.path().filename().string());
         ASSERT_TRUE(doc.LoadDocument(entry.path().u16string()));
         EXPECT_EQ(test::IndexProblem(doc), "");
+        EXPECT_EQ(test::IndexTree(doc), test::ReferenceTree(doc.DocumentText()));
         test::LookUpEverything(doc);
     }
     EXPECT_GT(files, 0);

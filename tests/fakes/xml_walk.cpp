@@ -3,7 +3,114 @@
 
 #include <vector>
 
+#include "config/xml/xml_tokenizer.h"
+
 namespace k47::test {
+namespace {
+
+void AppendIndexTree(const XmlDocument& doc, std::uint32_t parent, std::string& out)
+{
+    const ElementIndex& index = doc.Elements();
+    bool first = true;
+    for (std::uint32_t i = index[parent].firstChild; i != 0; i = index[i].nextSibling) {
+        if (!first)
+            out += ' ';
+        first = false;
+        out += ToUtf8(doc.ElementName(i));
+        if (index[i].Has(ElementEntry::kUnendedMark))
+            out += '!';
+        if (index[i].firstChild != 0) {
+            out += '(';
+            AppendIndexTree(doc, i, out);
+            out += ')';
+        }
+    }
+}
+
+struct ReferenceElement {
+    Text name;
+    bool unended = false;
+    std::size_t parent = 0;
+    std::vector<std::size_t> children;
+};
+
+void AppendReferenceTree(const std::vector<ReferenceElement>& elements, std::size_t parent,
+                         std::string& out)
+{
+    bool first = true;
+    for (std::size_t i : elements[parent].children) {
+        if (!first)
+            out += ' ';
+        first = false;
+        out += ToUtf8(elements[i].name);
+        if (elements[i].unended)
+            out += '!';
+        if (!elements[i].children.empty()) {
+            out += '(';
+            AppendReferenceTree(elements, i, out);
+            out += ')';
+        }
+    }
+}
+
+// Closes the innermost open element as unended: its children follow it.
+void CloseInnermostUnended(std::vector<ReferenceElement>& elements, std::vector<std::size_t>& open)
+{
+    ReferenceElement& e = elements[open.back()];
+    e.unended = true;
+    ReferenceElement& parent = elements[e.parent];
+    for (std::size_t child : e.children) {
+        parent.children.push_back(child);
+        elements[child].parent = e.parent;
+    }
+    e.children.clear();
+    open.pop_back();
+}
+
+} // namespace
+
+std::string IndexTree(const XmlDocument& doc)
+{
+    std::string out;
+    AppendIndexTree(doc, 0, out);
+    return out;
+}
+
+std::string ReferenceTree(TextView text)
+{
+    std::vector<ReferenceElement> elements(1);
+    std::vector<std::size_t> open;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const XmlNode node = NextXmlNode(text, pos);
+        pos = node.end;
+        const std::size_t length = node.end - node.start;
+        if ((node.kind == XmlNodeKind::StartTag || node.kind == XmlNodeKind::EmptyElementTag) &&
+            length <= ElementEntry::kMaxStartTagLength) {
+            ReferenceElement e;
+            e.name = Text(XmlNameAt(text, node.start + 1));
+            e.parent = open.empty() ? 0 : open.back();
+            elements.push_back(e);
+            elements[e.parent].children.push_back(elements.size() - 1);
+            if (node.kind == XmlNodeKind::StartTag)
+                open.push_back(elements.size() - 1);
+        } else if (node.kind == XmlNodeKind::EndTag && length <= ElementEntry::kMaxEndTagLength) {
+            const TextView name = XmlNameAt(text, node.start + 2);
+            std::size_t k = open.size();
+            while (k > 0 && elements[open[k - 1]].name != name)
+                --k;
+            if (k == 0)
+                continue;
+            while (open.size() > k)
+                CloseInnermostUnended(elements, open);
+            open.pop_back();
+        }
+    }
+    while (!open.empty())
+        CloseInnermostUnended(elements, open);
+    std::string out;
+    AppendReferenceTree(elements, 0, out);
+    return out;
+}
 
 std::string IndexProblem(const XmlDocument& doc)
 {

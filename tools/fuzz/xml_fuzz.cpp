@@ -24,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "index: %s\n", problem.c_str());
         std::abort();
     }
+    if (k47::test::IndexTree(doc) != k47::test::ReferenceTree(doc.DocumentText())) {
+        std::fprintf(stderr, "index: the tree differs from the reference\n");
+        std::abort();
+    }
     k47::test::LookUpEverything(doc);
     return 0;
 }
