@@ -22,7 +22,15 @@ FilePtr OpenForReading(const Text& path)
     // every file.
     return FilePtr(::_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"));
 #else
-    return FilePtr(std::fopen(ToUtf8(path).c_str(), "rb"));
+    std::string native = ToUtf8(path);
+    FilePtr file(std::fopen(native.c_str(), "rb"));
+    if (file || native.find('\\') == std::string::npos)
+        return file;
+    // Paths are built the Windows way; a backslash may be a folder separator.
+    for (char& c : native)
+        if (c == '\\')
+            c = '/';
+    return FilePtr(std::fopen(native.c_str(), "rb"));
 #endif
 }
 

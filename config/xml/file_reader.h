@@ -16,8 +16,8 @@ public:
     virtual bool ReadAll(const Text& path, std::vector<std::uint8_t>& bytes) = 0;
 };
 
-// The C runtime's files; on Windows the path is opened as UTF-16, elsewhere it
-// is passed on as UTF-8.
+// The C runtime's files; on Windows the path is opened as UTF-16, elsewhere as
+// UTF-8, and when no file has the name, with backslashes taken as slashes.
 IFileReader& StdFileReader();
 
 } // namespace k47

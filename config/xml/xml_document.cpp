@@ -26,6 +26,18 @@ void AppendCData(TextView node, Text& out)
         out.append(node.substr(open, end - open));
 }
 
+// A query that can match one name only: no characters that end a name or
+// start a suffix. Start tags have their name right after the '<'.
+bool IsPlainName(TextView query)
+{
+    if (query.empty())
+        return false;
+    for (char16_t c : query)
+        if (IsXmlNameDelimiter(c) || c == u'[' || c == u']')
+            return false;
+    return true;
+}
+
 } // namespace
 
 XmlDocument g_XmlDocument;
@@ -89,8 +101,20 @@ std::uint32_t XmlDocument::FindAmongChildren(std::uint32_t parent, std::uint32_t
                                              TextView name) const
 {
     std::uint32_t i = after != 0 ? m_index[after].nextSibling : m_index[parent].firstChild;
+    if (IsPlainName(name)) {
+        // Only the exact name matches: its end is checked first, which
+        // rejects most siblings at one character.
+        const std::size_t size = name.size();
+        for (; i != 0; i = m_index[i].nextSibling) {
+            const std::size_t from = static_cast<std::size_t>(m_index[i].start) + 1;
+            if (from + size < m_text.size() && IsXmlNameDelimiter(m_text[from + size]) &&
+                m_text.compare(from, size, name) == 0)
+                return i;
+        }
+        return 0;
+    }
     for (; i != 0; i = m_index[i].nextSibling)
-        if (XmlQueryMatches(name, ElementName(i)))
+        if (XmlQueryMatchesAt(name, m_text, static_cast<std::size_t>(m_index[i].start) + 1))
             return i;
     return 0;
 }

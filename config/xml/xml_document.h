@@ -36,8 +36,10 @@ public:
     // Parent, current and child become none.
     void ResetPosition();
     // Moves current to the next element among the parent's children (the
-    // top-level elements without a parent) whose name matches; an empty name
-    // matches any. False, with the position unchanged, when there is none.
+    // top-level elements without a parent) whose name matches: the query
+    // begins with the name, case-sensitive, and ends there or goes on with
+    // ' ', '=', '/', '[' or ']'; an empty query matches any. False, with the
+    // position unchanged, when there is none.
     bool FindElement(TextView name);
     // Moves child to the next matching element among the current element's
     // children; without a current element the first top-level element becomes

@@ -2,11 +2,13 @@
 #include "config/xml/xml_encoding.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <vector>
 
 #include "config/code_pages.h"
 #include "config/xml/charset_names.h"
+#include "config/xml/utf8_decoder.h"
 #include "config/xml/xml_tokenizer.h"
 
 namespace k47 {
@@ -136,21 +138,33 @@ Text Latin1(const std::uint8_t* bytes, std::size_t size)
     return Text(bytes, bytes + size);
 }
 
-// Converts through the platform: the named code page, then the ANSI one when
-// the named one is not installed. Without either, UTF-8 is decoded here and
-// anything else is taken byte for byte.
+void RemoveZeros(Text& text)
+{
+    text.erase(std::remove(text.begin(), text.end(), u'\0'), text.end());
+}
+
+// UTF-8 is decoded here, alike on every platform; other code pages go
+// through the platform, falling back to the ANSI one when the named one is not
+// installed, and without either the bytes are taken one for one.
 std::uint32_t Convert(std::uint32_t codePage, const std::uint8_t* bytes, std::size_t size,
                       ICodePages* codePages, Text& text)
 {
-    if (codePages && codePages->ToUtf16(codePage, bytes, size, text))
+    // The input holds no zero bytes, so only a platform conversion could put
+    // U+0000 in the text.
+    if (codePage == kUtf8CodePage) {
+        DecodeUtf8(bytes, size, text);
         return codePage;
+    }
+    if (codePages && codePages->ToUtf16(codePage, bytes, size, text)) {
+        RemoveZeros(text);
+        return codePage;
+    }
     if (codePages && codePage != kAnsiCodePage &&
-        codePages->ToUtf16(kAnsiCodePage, bytes, size, text))
+        codePages->ToUtf16(kAnsiCodePage, bytes, size, text)) {
+        RemoveZeros(text);
         return kAnsiCodePage;
-    if (codePage == kUtf8CodePage)
-        text = FromUtf8(std::string_view(reinterpret_cast<const char*>(bytes), size));
-    else
-        text = Latin1(bytes, size);
+    }
+    text = Latin1(bytes, size);
     return codePage;
 }
 
@@ -288,15 +302,20 @@ std::uint32_t DecodeXmlFile(const std::uint8_t* bytes, std::size_t size, ICodePa
             codePage = kUtf8CodePage;
         }
     }
+    // Zero bytes go; most files have none and are not copied.
+    const std::uint8_t* rest = bytes + markLength;
+    std::size_t restSize = size - markLength;
     std::vector<std::uint8_t> kept;
-    kept.reserve(size - markLength);
-    std::copy_if(bytes + markLength, bytes + size, std::back_inserter(kept),
-                 [](std::uint8_t b) { return b != 0; });
+    if (std::memchr(rest, 0, restSize) != nullptr) {
+        kept.reserve(restSize);
+        std::copy_if(rest, rest + restSize, std::back_inserter(kept),
+                     [](std::uint8_t b) { return b != 0; });
+        rest = kept.data();
+        restSize = kept.size();
+    }
     if (!named)
-        codePage = PassesUtf8Check(kept.data(), kept.size()) ? kUtf8CodePage : kAnsiCodePage;
-    codePage = Convert(codePage, kept.data(), kept.size(), codePages, text);
-    text.erase(std::remove(text.begin(), text.end(), u'\0'), text.end());
-    return codePage;
+        codePage = PassesUtf8Check(rest, restSize) ? kUtf8CodePage : kAnsiCodePage;
+    return Convert(codePage, rest, restSize, codePages, text);
 }
 
 } // namespace k47

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "config/xml/xml_index_builder.h"
 
+#include <chrono>
 #include <vector>
 
 #include "config/xml/xml_tokenizer.h"
@@ -8,9 +9,45 @@
 namespace k47 {
 namespace {
 
+// An end tag looks for its match among the innermost open elements one by
+// one. Past that many, the open elements are chained by a hash of their names
+// instead, so that a deep stack is not walked for every end tag that matches
+// nothing. The seed differs between runs, so no file can aim its names at one
+// chain.
+constexpr std::size_t kLinearSearch = 32;
+constexpr std::size_t kNameBuckets = 1024;
+
+std::uint64_t NameSeed()
+{
+    static const std::uint64_t seed =
+        0x9E3779B97F4A7C15ull ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return seed;
+}
+
+// FNV-1a over the name that starts at from.
+std::uint64_t NameHash(TextView text, std::size_t from, std::uint64_t seed)
+{
+    const std::size_t n = text.size();
+    while (from < n && IsXmlSpace(text[from]))
+        ++from;
+    std::uint64_t h = 0xCBF29CE484222325ull ^ seed;
+    for (; from < n && !IsXmlNameDelimiter(text[from]); ++from)
+        h = (h ^ text[from]) * 0x100000001B3ull;
+    return h;
+}
+
+struct OpenElement {
+    std::uint32_t element;
+    // Stack position of the next open element below in the same bucket, -1 for none.
+    std::int32_t below;
+    std::uint64_t hash;
+};
+
 class IndexBuilder {
 public:
-    IndexBuilder(TextView text, ElementIndex& index) : m_text(text), m_index(index)
+    IndexBuilder(TextView text, ElementIndex& index)
+        : m_text(text), m_index(index), m_seed(NameSeed()), m_bucketTop(kNameBuckets, -1)
     {
         m_open.reserve(6);
     }
@@ -41,13 +78,69 @@ public:
     }
 
 private:
-    std::uint32_t Innermost() const { return m_open.empty() ? 0 : m_open.back(); }
+    std::uint32_t Innermost() const { return m_open.empty() ? 0 : m_open.back().element; }
+
+    static std::size_t Bucket(std::uint64_t hash) { return (hash >> 32) % kNameBuckets; }
+
+    void Push(std::uint32_t element)
+    {
+        if (m_open.size() == m_open.capacity())
+            m_open.reserve(m_open.size() * 2 + 6);
+        m_open.push_back({element, -1, 0});
+        if (m_hashed)
+            Link(m_open.size() - 1);
+    }
+
+    void Link(std::size_t k)
+    {
+        OpenElement& open = m_open[k];
+        open.hash = NameHash(m_text, StartOf(open.element) + 1, m_seed);
+        std::int32_t& top = m_bucketTop[Bucket(open.hash)];
+        open.below = top;
+        top = static_cast<std::int32_t>(k);
+    }
+
+    // Pops the stack down to size elements.
+    void PopTo(std::size_t size)
+    {
+        while (m_open.size() > size) {
+            if (m_hashed)
+                m_bucketTop[Bucket(m_open.back().hash)] = m_open.back().below;
+            m_open.pop_back();
+        }
+    }
+
+    // One past the stack position of the innermost open element named as the
+    // end tag at pos, 0 when none is.
+    std::size_t Match(std::size_t pos)
+    {
+        if (!m_hashed) {
+            const std::size_t last =
+                m_open.size() > kLinearSearch ? m_open.size() - kLinearSearch : 0;
+            for (std::size_t k = m_open.size(); k > last; --k)
+                if (XmlNamesEqual(m_text, StartOf(m_open[k - 1].element) + 1, pos + 2))
+                    return k;
+            if (last == 0)
+                return 0;
+            m_hashed = true;
+            for (std::size_t k = 0; k < m_open.size(); ++k)
+                Link(k);
+        }
+        const std::uint64_t hash = NameHash(m_text, pos + 2, m_seed);
+        for (std::int32_t k = m_bucketTop[Bucket(hash)]; k >= 0;
+             k = m_open[static_cast<std::size_t>(k)].below) {
+            const OpenElement& open = m_open[static_cast<std::size_t>(k)];
+            if (open.hash == hash && XmlNamesEqual(m_text, StartOf(open.element) + 1, pos + 2))
+                return static_cast<std::size_t>(k) + 1;
+        }
+        return 0;
+    }
 
     void MarkErrorInside(std::uint32_t i) { m_index[i].marks |= ElementEntry::kErrorInsideMark; }
 
-    TextView NameOf(std::uint32_t i) const
+    std::size_t StartOf(std::uint32_t i) const
     {
-        return XmlNameAt(m_text, static_cast<std::size_t>(m_index[i].start) + 1);
+        return static_cast<std::size_t>(m_index[i].start);
     }
 
     void AppendChild(std::uint32_t parent, std::uint32_t child)
@@ -80,34 +173,24 @@ private:
         e.length = static_cast<std::int32_t>(length);
         e.SetTagLengths(static_cast<std::uint32_t>(length), 0);
         AppendChild(Innermost(), i);
-        if (node.kind == XmlNodeKind::StartTag) {
-            if (m_open.size() == m_open.capacity())
-                m_open.reserve(m_open.size() * 2 + 6);
-            m_open.push_back(i);
-        }
+        if (node.kind == XmlNodeKind::StartTag)
+            Push(i);
     }
 
     void OnEndTag(const XmlNode& node)
     {
         const std::size_t length = node.end - node.start;
-        const TextView name = XmlNameAt(m_text, node.start + 2);
-        std::size_t match = m_open.size();
-        if (length <= ElementEntry::kMaxEndTagLength) {
-            while (match > 0 && NameOf(m_open[match - 1]) != name)
-                --match;
-        } else {
-            match = 0;
-        }
+        const std::size_t match = length <= ElementEntry::kMaxEndTagLength ? Match(node.start) : 0;
         if (match == 0) {
             MarkErrorInside(Innermost());
             return;
         }
-        const std::uint32_t element = m_open[match - 1];
+        const std::uint32_t element = m_open[match - 1].element;
         CloseUnended(match, element);
         ElementEntry& e = m_index[element];
         e.length = static_cast<std::int32_t>(node.end - static_cast<std::size_t>(e.start));
         e.SetTagLengths(e.StartTagLength(), static_cast<std::uint32_t>(length));
-        m_open.pop_back();
+        PopTo(match - 1);
     }
 
     // Closes the open elements from stack position `from` up as unended. Their
@@ -119,7 +202,7 @@ private:
             return;
         MarkErrorInside(owner);
         for (std::size_t k = from; k < m_open.size(); ++k) {
-            const std::uint32_t closing = m_open[k];
+            const std::uint32_t closing = m_open[k].element;
             ElementEntry& e = m_index[closing];
             e.length = static_cast<std::int32_t>(e.StartTagLength());
             e.SetTagLengths(e.StartTagLength(), 0);
@@ -138,7 +221,7 @@ private:
             for (std::uint32_t c = first; c != 0; c = m_index[c].nextSibling)
                 m_index[c].parent = owner;
         }
-        m_open.resize(from);
+        PopTo(from);
     }
 
     // Entries come in text order and parents before their children, so one
@@ -160,7 +243,10 @@ private:
 
     TextView m_text;
     ElementIndex& m_index;
-    std::vector<std::uint32_t> m_open;
+    std::uint64_t m_seed;
+    bool m_hashed = false;
+    std::vector<OpenElement> m_open;
+    std::vector<std::int32_t> m_bucketTop;
 };
 
 } // namespace

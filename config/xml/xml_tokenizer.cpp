@@ -1,10 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "config/xml/xml_tokenizer.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace k47 {
 namespace {
 
 constexpr std::size_t npos = TextView::npos;
+
+// The first c at or after from, npos when there is none; four units at a time.
+std::size_t FindUnit(TextView text, std::size_t from, char16_t c)
+{
+    const char16_t* p = text.data();
+    const std::size_t n = text.size();
+    const std::uint64_t pattern = 0x0001000100010001ull * c;
+    std::size_t i = from;
+    for (; i + 4 <= n; i += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, sizeof(word));
+        const std::uint64_t x = word ^ pattern;
+        if (((x - 0x0001000100010001ull) & ~x & 0x8000800080008000ull) != 0)
+            break;
+    }
+    for (; i < n; ++i)
+        if (p[i] == c)
+            return i;
+    return npos;
+}
 
 bool StartsWith(TextView text, std::size_t pos, TextView prefix)
 {
@@ -100,6 +123,10 @@ XmlNode StartTag(TextView text, std::size_t pos)
     std::size_t afterValue = npos;
     for (std::size_t i = nameEnd; i < n; ++i) {
         const char16_t c = text[i];
+        if (c > u'>') {
+            afterEquals = false;
+            continue;
+        }
         if (c == u'>') {
             const bool empty = text[i - 1] == u'/' &&
                                (i - 1 == nameEnd || IsXmlSpace(text[i - 2]) || i - 1 == afterValue);
@@ -122,44 +149,26 @@ XmlNode StartTag(TextView text, std::size_t pos)
 
 } // namespace
 
-bool IsXmlNameDelimiter(char16_t c)
-{
-    switch (c) {
-    case u' ':
-    case u'\t':
-    case u'\n':
-    case u'\r':
-    case u'"':
-    case u'<':
-    case u'>':
-    case u'=':
-    case u'\\':
-    case u'/':
-    case u'?':
-    case u'!':
-    case u'\'':
-    case u';':
-        return true;
-    default:
-        return false;
-    }
-}
-
 XmlNode NextXmlNode(TextView text, std::size_t pos)
 {
     const std::size_t n = text.size();
     if (text[pos] != u'<') {
-        bool white = true;
+        const char16_t* p = text.data();
         std::size_t i = pos;
-        for (; i < n && text[i] != u'<'; ++i)
-            white = white && IsXmlSpace(text[i]);
-        return {white ? XmlNodeKind::Whitespace : XmlNodeKind::Text, pos, i};
+        while (i < n && IsXmlSpace(p[i]))
+            ++i;
+        if (i == n || p[i] == u'<')
+            return {XmlNodeKind::Whitespace, pos, i};
+        const std::size_t next = FindUnit(text, i, u'<');
+        return {XmlNodeKind::Text, pos, next == npos ? n : next};
     }
     if (pos + 1 >= n)
         return {XmlNodeKind::Error, pos, n};
     const char16_t next = text[pos + 1];
-    if (next == u'/')
-        return Closed(XmlNodeKind::EndTag, text, pos, EndAfter(text, pos + 2, u">"));
+    if (next == u'/') {
+        const std::size_t close = FindUnit(text, pos + 2, u'>');
+        return Closed(XmlNodeKind::EndTag, text, pos, close == npos ? npos : close + 1);
+    }
     if (next == u'?')
         return Closed(XmlNodeKind::ProcessingInstruction, text, pos,
                       EndAfter(text, pos + 2, u"?>"));
@@ -198,6 +207,54 @@ bool XmlQueryMatches(TextView query, TextView name)
         return true;
     const char16_t c = query[name.size()];
     return c == u' ' || c == u'=' || c == u'/' || c == u'[' || c == u']';
+}
+
+bool XmlNameAtIs(TextView text, std::size_t from, TextView name)
+{
+    std::size_t p = from;
+    while (p < text.size() && IsXmlSpace(text[p]))
+        ++p;
+    if (text.size() - p < name.size() || text.compare(p, name.size(), name) != 0)
+        return false;
+    p += name.size();
+    return p >= text.size() || IsXmlNameDelimiter(text[p]);
+}
+
+bool XmlNamesEqual(TextView text, std::size_t a, std::size_t b)
+{
+    const std::size_t n = text.size();
+    while (a < n && IsXmlSpace(text[a]))
+        ++a;
+    while (b < n && IsXmlSpace(text[b]))
+        ++b;
+    const char16_t* p = text.data();
+    while (a < n && b < n && p[a] == p[b] && !IsXmlNameDelimiter(p[a])) {
+        ++a;
+        ++b;
+    }
+    const bool endA = a >= n || IsXmlNameDelimiter(p[a]);
+    const bool endB = b >= n || IsXmlNameDelimiter(p[b]);
+    return endA && endB;
+}
+
+bool XmlQueryMatchesAt(TextView query, TextView text, std::size_t from)
+{
+    if (query.empty())
+        return true;
+    std::size_t p = from;
+    while (p < text.size() && IsXmlSpace(text[p]))
+        ++p;
+    for (std::size_t i = 0;; ++i, ++p) {
+        const bool nameEnds = p >= text.size() || IsXmlNameDelimiter(text[p]);
+        if (i == query.size())
+            return nameEnds;
+        if (nameEnds) {
+            const char16_t c = query[i];
+            return c == u' ' || c == u'=' || c == u'/' || c == u'[' || c == u']';
+        }
+        if (text[p] != query[i])
+            return false;
+    }
 }
 
 } // namespace k47

@@ -269,7 +269,7 @@ TEST(XmlDocumentFiles, ReadsRealFiles)
     std::fclose(f);
 
     XmlDocument doc;
-    EXPECT_TRUE(doc.LoadDocument(path));
+    EXPECT_TRUE(doc.LoadDocument(u".\\" + path));
     EXPECT_EQ(doc.LoadedCodePage(), 936u);
     EXPECT_TRUE(doc.FindChildElement(u"k"));
     EXPECT_EQ(doc.GetChildText(), u"\u4E2D");

@@ -97,6 +97,30 @@ TEST(XmlIndexBuilder, RecoversFromMalformedMarkup)
     }
 }
 
+// Deep stacks, where end tags that match nothing, or match far down, are
+// frequent: the matches are the same as near the top.
+TEST(XmlIndexBuilder, MatchesFarDownTheStack)
+{
+    auto name = [](int i) { return u"n" + FromAscii(std::to_string(i)); };
+    Text text;
+    for (int i = 0; i < 100; ++i)
+        text += u"<" + name(i) + u" a=\"" + name(i + 1) + u"\">";
+    text += u"</x></n50 ></n100><n50></n50><m/></n10></n0 >";
+    auto run = [&](int from, int to) {
+        std::string out;
+        for (int i = from; i < to; ++i)
+            out += ToUtf8(name(i)) + "! ";
+        return out;
+    };
+    std::string expected = "n0(" + run(1, 10) + "n10(" + run(11, 50) + "n50(" + run(51, 100);
+    expected.back() = ')';
+    expected += " n50 m))";
+    ElementIndex index;
+    BuildElementIndex(text, index);
+    EXPECT_EQ(Tree(text, index), expected);
+    ExpectConsistent(index);
+}
+
 TEST(XmlIndexBuilder, RecordsOffsetsAndLengths)
 {
     const TextView text = u"<r a=\"1\">\n <k>v</k><e/><u></r >";

@@ -97,6 +97,21 @@ TEST(XmlTokenizer, CutsTextIntoNodes)
     }
 }
 
+TEST(XmlTokenizer, FindsTheEndOfRunsOfAnyLength)
+{
+    for (std::size_t length = 1; length < 14; ++length) {
+        SCOPED_TRACE(length);
+        const Text run(length, u'a');
+        EXPECT_EQ(Nodes(run + u"<k>"), "text:" + std::to_string(length) + " start:3");
+        EXPECT_EQ(Nodes(run), "text:" + std::to_string(length));
+        EXPECT_EQ(Nodes(u"</" + run + u">"), "end:" + std::to_string(length + 3));
+        EXPECT_EQ(Nodes(u"</" + run), "error:" + std::to_string(length + 2));
+        // Units whose low byte is '<' or '>' are not '<' or '>'.
+        EXPECT_EQ(Nodes(Text(length, u'\u013C') + u"\u003C"),
+                  "text:" + std::to_string(length) + " error:1");
+    }
+}
+
 TEST(XmlTokenizer, NamesAndQueries)
 {
     EXPECT_EQ(XmlNameAt(u"<str_a x=1>", 1), u"str_a");
@@ -116,7 +131,15 @@ TEST(XmlTokenizer, NamesAndQueries)
     for (const Case& c : cases) {
         SCOPED_TRACE(ToUtf8(c.query) + " / " + ToUtf8(c.name));
         EXPECT_EQ(XmlQueryMatches(c.query, c.name), c.matches);
+        // In place, with the name in a tag and at the end of the text.
+        for (const Text& text : {u"<" + Text(c.name) + u" a=1>", u"<" + Text(c.name)}) {
+            EXPECT_EQ(XmlQueryMatchesAt(c.query, text, 1), c.matches);
+            EXPECT_TRUE(XmlNameAtIs(text, 1, c.name));
+        }
     }
+    EXPECT_FALSE(XmlNameAtIs(u"<key>", 1, u"ke"));
+    EXPECT_FALSE(XmlNameAtIs(u"<ke", 1, u"key"));
+    EXPECT_TRUE(XmlNameAtIs(u"</ \tkey>", 2, u"key"));
 }
 
 } // namespace

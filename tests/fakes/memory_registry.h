@@ -42,8 +42,8 @@ private:
     static Text Fold(TextView s);
     void AddKeyWithParents(const Text& folded, TextView original);
 
-    std::set<Text> m_keys;                          // folded paths
-    std::map<Text, Text> m_keyNames;                // folded path -> path as first created
+    std::set<Text> m_keys;                  // folded paths
+    std::map<Text, Text> m_keyNames;        // folded path -> path as first created
     std::map<Text, std::map<Text, Value>> m_values; // folded path -> folded name -> value
     std::map<Text, std::int32_t> m_openFailures, m_createFailures;
     std::int32_t m_writeFailure = 0;
