@@ -3,18 +3,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 #include <string>
 
 namespace k47 {
 namespace {
-
-static_assert(sizeof(wchar_t) == sizeof(char16_t));
-
-// The file functions want NUL-terminated paths; a view carries no terminator.
-std::wstring Terminated(TextView text)
-{
-    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
-}
 
 HANDLE AsHandle(FileHandle file)
 {
@@ -39,7 +33,7 @@ std::int32_t WinFileSystem::Open(TextView path, FileAccess access, FileHandle& f
     }
     if (access == FileAccess::CreateReadWrite)
         disposition = CREATE_ALWAYS;
-    HANDLE handle = ::CreateFileW(Terminated(path).c_str(), desired, share, nullptr, disposition,
+    HANDLE handle = ::CreateFileW(WideText(path).c_str(), desired, share, nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return LastError();
@@ -86,20 +80,20 @@ void WinFileSystem::Close(FileHandle file)
 
 std::int32_t WinFileSystem::CreateFolder(TextView path)
 {
-    return ::CreateDirectoryW(Terminated(path).c_str(), nullptr) ? ERROR_SUCCESS : LastError();
+    return ::CreateDirectoryW(WideText(path).c_str(), nullptr) ? ERROR_SUCCESS : LastError();
 }
 
 std::int32_t WinFileSystem::Replace(TextView source, TextView target)
 {
     // One rename in the same folder: readers see the old file or the new one.
-    BOOL ok = ::MoveFileExW(Terminated(source).c_str(), Terminated(target).c_str(),
+    BOOL ok = ::MoveFileExW(WideText(source).c_str(), WideText(target).c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     return ok ? ERROR_SUCCESS : LastError();
 }
 
 std::int32_t WinFileSystem::Remove(TextView path)
 {
-    return ::DeleteFileW(Terminated(path).c_str()) ? ERROR_SUCCESS : LastError();
+    return ::DeleteFileW(WideText(path).c_str()) ? ERROR_SUCCESS : LastError();
 }
 
 } // namespace k47

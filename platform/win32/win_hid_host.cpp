@@ -5,6 +5,8 @@
 #include <new>
 #include <string>
 
+#include "platform/win32/wide_text.h"
+
 extern "C" {
 #include <hidsdi.h>
 }
@@ -20,11 +22,6 @@ HANDLE ToHandle(HidHandle h)
 HidHandle FromHandle(HANDLE h)
 {
     return reinterpret_cast<HidHandle>(h);
-}
-
-std::wstring Wide(TextView text)
-{
-    return std::wstring(text.begin(), text.end());
 }
 
 } // namespace
@@ -64,8 +61,7 @@ InterfaceResult WinHidHost::GetInterface(std::uint32_t index, Text& path)
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
     if (::SetupDiGetDeviceInterfaceDetailW(m_interfaces.Get(), &data, detail, required, nullptr,
                                            nullptr)) {
-        for (const wchar_t* p = detail->DevicePath; *p; ++p)
-            path.push_back(char16_t(*p));
+        path = FromWide(detail->DevicePath);
     }
     return InterfaceResult::Found;
 }
@@ -88,7 +84,7 @@ HidHandle WinHidHost::OpenPath(TextView path, HidOpenMode mode)
         access = GENERIC_WRITE;
         flags = FILE_FLAG_OVERLAPPED;
     }
-    HANDLE h = ::CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE h = ::CreateFileW(WideText(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, flags, nullptr);
     return h == INVALID_HANDLE_VALUE ? kInvalidHidHandle : FromHandle(h);
 }
@@ -235,10 +231,7 @@ std::vector<Text> WinHidHost::UsbHardwareIds()
         if (!::SetupDiGetDeviceRegistryPropertyW(list.Get(), &info, SPDRP_HARDWAREID, nullptr,
                                                  reinterpret_cast<BYTE*>(buffer), 260, nullptr))
             continue;
-        Text id;
-        for (const wchar_t* p = buffer; *p; ++p)
-            id.push_back(char16_t(*p));
-        ids.push_back(std::move(id));
+        ids.push_back(FromWide(buffer));
     }
     return ids;
 }

@@ -3,18 +3,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 #include <string>
 
 namespace k47 {
 namespace {
-
-static_assert(sizeof(wchar_t) == sizeof(char16_t));
-
-// The Reg* functions want NUL-terminated names; a view carries no terminator.
-std::wstring Terminated(TextView text)
-{
-    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
-}
 
 HKEY AsKey(RegHandle key)
 {
@@ -26,7 +20,7 @@ HKEY AsKey(RegHandle key)
 std::int32_t WinRegistry::OpenKey(TextView path, std::uint32_t access, RegHandle& key)
 {
     HKEY opened = nullptr;
-    LONG rc = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, Terminated(path).c_str(), 0, access, &opened);
+    LONG rc = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, WideText(path).c_str(), 0, access, &opened);
     if (rc == ERROR_SUCCESS)
         key = reinterpret_cast<RegHandle>(opened);
     return rc;
@@ -35,7 +29,7 @@ std::int32_t WinRegistry::OpenKey(TextView path, std::uint32_t access, RegHandle
 std::int32_t WinRegistry::CreateKey(TextView path, std::uint32_t access, RegHandle& key)
 {
     HKEY created = nullptr;
-    LONG rc = ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, Terminated(path).c_str(), 0, nullptr,
+    LONG rc = ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, WideText(path).c_str(), 0, nullptr,
                                 REG_OPTION_NON_VOLATILE, access, nullptr, &created, nullptr);
     if (rc == ERROR_SUCCESS)
         key = reinterpret_cast<RegHandle>(created);
@@ -47,7 +41,7 @@ std::int32_t WinRegistry::QueryValue(RegHandle key, TextView name, std::uint32_t
 {
     DWORD valueType = 0;
     DWORD valueSize = size;
-    LONG rc = ::RegQueryValueExW(AsKey(key), Terminated(name).c_str(), nullptr, &valueType,
+    LONG rc = ::RegQueryValueExW(AsKey(key), WideText(name).c_str(), nullptr, &valueType,
                                  static_cast<BYTE*>(data), &valueSize);
     if (rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA) {
         type = valueType;
@@ -59,7 +53,7 @@ std::int32_t WinRegistry::QueryValue(RegHandle key, TextView name, std::uint32_t
 std::int32_t WinRegistry::SetValue(RegHandle key, TextView name, std::uint32_t type,
                                    const void* data, std::uint32_t size)
 {
-    return ::RegSetValueExW(AsKey(key), Terminated(name).c_str(), 0, type,
+    return ::RegSetValueExW(AsKey(key), WideText(name).c_str(), 0, type,
                             static_cast<const BYTE*>(data), size);
 }
 
