@@ -33,8 +33,6 @@ private:
     void SendRequest(int code, int pos = 0);
     void OnPaint(HDC dc);
     void DrawPart(HDC dc, int part, int state);
-    void DrawTrackAndThumb(HDC dc);
-    void DrawArrowOrThumb(int part, int state);
     void RedrawTrack();
     void OnLButtonDown(POINT pt);
     void OnMouseMove(POINT pt);

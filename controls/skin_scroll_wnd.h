@@ -8,6 +8,8 @@
 #include "controls/skin_scroll_bar.h"
 #include "framework/wnd.h"
 
+#include <memory>
+
 namespace k47 {
 
 class CSkinScrollWnd : public CWnd {
@@ -45,12 +47,13 @@ private:
 
     HBITMAP m_hSkin = nullptr;
     int m_nCell = 0;
-    CWnd m_wndLimit;
+    std::unique_ptr<CWnd> m_wndLimit;
     HWND m_hTarget = nullptr;
     HWND m_hTargetParent = nullptr;
     int m_nCorner = 0; // 0 none, 1 left, 2 right
     bool m_bOp = false;
     bool m_bReleased = false;
+    bool m_bDying = false;
 };
 
 // Allocates a frame and takes target over; the frame deletes itself when the

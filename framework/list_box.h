@@ -23,8 +23,8 @@ public:
     }
     int InsertString(int index, const wchar_t* text)
     {
-        return static_cast<int>(
-            SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+        return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(text)));
     }
     int DeleteString(int index)
     {

@@ -68,8 +68,8 @@ void StretchPixels(const std::uint32_t* src, std::int32_t sw, const Rect& from, 
     }
 }
 
-void NineSlicePixels(const std::uint32_t* src, std::int32_t sw, std::int32_t sh,
-                     std::uint32_t* dst, std::int32_t dw, std::int32_t dh, std::int32_t border)
+void NineSlicePixels(const std::uint32_t* src, std::int32_t sw, std::int32_t sh, std::uint32_t* dst,
+                     std::int32_t dw, std::int32_t dh, std::int32_t border)
 {
     for (const SliceCopy& c : NineSlice(sw, sh, dw, dh, border))
         StretchPixels(src, sw, c.source, dst, dw, dh, c.target);

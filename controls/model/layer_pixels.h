@@ -32,7 +32,7 @@ void StretchPixels(const std::uint32_t* src, std::int32_t sw, const Rect& from, 
                    std::int32_t dw, std::int32_t dh, const Rect& to);
 
 // Draws src (sw x sh) nine-sliced with border over the whole of dst (dw x dh).
-void NineSlicePixels(const std::uint32_t* src, std::int32_t sw, std::int32_t sh,
-                     std::uint32_t* dst, std::int32_t dw, std::int32_t dh, std::int32_t border);
+void NineSlicePixels(const std::uint32_t* src, std::int32_t sw, std::int32_t sh, std::uint32_t* dst,
+                     std::int32_t dw, std::int32_t dh, std::int32_t border);
 
 } // namespace k47

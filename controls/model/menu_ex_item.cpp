@@ -36,8 +36,7 @@ std::size_t MenuExPicture(bool hasSubMenu, MenuExRowState state)
     return (hasSubMenu ? 4u : 0u) + std::size_t(state);
 }
 
-std::int32_t MenuExRowAt(std::int32_t y, std::int32_t top, std::int32_t rowHeight,
-                         std::size_t rows)
+std::int32_t MenuExRowAt(std::int32_t y, std::int32_t top, std::int32_t rowHeight, std::size_t rows)
 {
     if (rowHeight <= 0 || y < top)
         return -1;

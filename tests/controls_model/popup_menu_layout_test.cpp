@@ -16,8 +16,8 @@ std::vector<PopupItemBox> Items(std::initializer_list<bool> separators)
 
 TEST(PopupMenuLayout, TwelveLanguagesMake116By273)
 {
-    auto items = Items({false, false, false, false, false, false, false, false, false, false,
-                        false, false});
+    auto items =
+        Items({false, false, false, false, false, false, false, false, false, false, false, false});
     EXPECT_EQ(LayoutPopupItems(items), 273);
     EXPECT_EQ(items[0].rect, (Rect{6, 6, 110, 28}));
     EXPECT_EQ(items[11].rect, (Rect{6, 248, 110, 270}));

@@ -47,9 +47,9 @@ TEST(ScrollGeometry, HitTestFindsEachPart)
         std::int32_t along;
         std::int32_t part;
     };
-    const Case cases[] = {{-1, kScrollPartNone}, {0, kScrollLineUp},   {17, kScrollLineUp},
-                          {18, kScrollPageUp},   {41, kScrollPageUp},  {42, kScrollThumb},
-                          {53, kScrollThumb},    {54, kScrollPageDown}, {91, kScrollPageDown},
+    const Case cases[] = {{-1, kScrollPartNone}, {0, kScrollLineUp},     {17, kScrollLineUp},
+                          {18, kScrollPageUp},   {41, kScrollPageUp},    {42, kScrollThumb},
+                          {53, kScrollThumb},    {54, kScrollPageDown},  {91, kScrollPageDown},
                           {92, kScrollLineDown}, {109, kScrollLineDown}, {110, kScrollPartNone}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.along);
@@ -77,8 +77,8 @@ TEST(ScrollGeometry, DragStaysInTheRange)
         std::int32_t moved;
         std::int32_t want;
     };
-    const Case cases[] = {{0, 0, 0},    {0, 31, 12},   {0, 62, 25}, {0, 1000, 25},
-                          {10, -5, 8},  {10, -500, 0}, {25, 10, 25}};
+    const Case cases[] = {{0, 0, 0},   {0, 31, 12},   {0, 62, 25}, {0, 1000, 25},
+                          {10, -5, 8}, {10, -500, 0}, {25, 10, 25}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.moved);
         EXPECT_EQ(DragPos(l, range, c.start, c.moved), c.want);
