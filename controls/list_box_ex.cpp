@@ -50,6 +50,13 @@ protected:
                 return 0;
             }
             break;
+        case WM_SETFOCUS: {
+            // The name stays selected whole until the user changes it.
+            const LRESULT r = DefWindowProc(msg, wp, lp);
+            if (!SendMessage(EM_GETMODIFY))
+                SendMessage(EM_SETSEL, 0, -1);
+            return r;
+        }
         case WM_KILLFOCUS: {
             const LRESULT r = DefWindowProc(msg, wp, lp);
             m_list.CommitRename();

@@ -339,7 +339,9 @@ LRESULT CSkinScrollBar::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_MOUSELEAVE:
         m_bTrackingLeave = false;
-        OnMouseMove(POINT{-1, -1});
+        // A drag goes on outside the bar: the capture brings the movements.
+        if (!m_bDragging)
+            OnMouseMove(POINT{-1, -1});
         return 0;
     case WM_CAPTURECHANGED:
         // Capture taken away (another window, a menu) ends a drag or a press.

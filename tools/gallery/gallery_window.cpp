@@ -96,6 +96,8 @@ protected:
         const LRESULT r = CListBoxEx::WndProc(msg, wp, lp);
         if (msg == WM_VSCROLL)
             GalleryLog("list vscroll code=%d top=%d", static_cast<int>(LOWORD(wp)), GetTopIndex());
+        if (msg == WM_LBUTTONDBLCLK)
+            GalleryLog("list dblclk renaming=%d", IsRenaming() ? 1 : 0);
         return r;
     }
     void PostNcDestroy() override { delete this; }
