@@ -305,7 +305,7 @@ run_langmenu() {
     xdotool mousemove 1000 900
     e2e_shot lang_open
     # Corners let the page through; the plate is light; the first flag is red;
-    # the last one blue over yellow, the right way up.
+    # the Ukrainian one (item 10) blue over yellow, the right way up.
     local c
     for c in "$mx $my" "$((mx + 115)) $my" "$mx $((my + 272))" "$((mx + 115)) $((my + 272))"; do
         # shellcheck disable=SC2086
@@ -315,9 +315,9 @@ run_langmenu() {
     read -r r g b <<<"$(e2e_pixel lang_open $((mx + 104)) $((my + 150)))"
     [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ] || e2e_fail "plate not light: $r $g $b"
     is_reddish "$(e2e_pixel lang_open $((mx + 24)) $((my + 20)))" || e2e_fail "no Chinese flag"
-    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 14)) $((my + 255)))"
+    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 14)) $((my + 233)))"
     [ "$b" -gt 150 ] && [ "$r" -lt 80 ] || e2e_fail "Ukrainian flag top not blue: $r $g $b"
-    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 14)) $((my + 261)))"
+    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 14)) $((my + 239)))"
     [ "$r" -gt 180 ] && [ "$b" -lt 90 ] || e2e_fail "Ukrainian flag bottom not yellow: $r $g $b"
     # Dark text on every item.
     local i dark

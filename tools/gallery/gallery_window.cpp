@@ -119,6 +119,13 @@ protected:
     }
 };
 
+// Closes the game menu as the pages do and logs the result.
+void LogDestroyMenuEx()
+{
+    const int closed = MenuExLibrary().pDestroyMenuEx();
+    GalleryLog("DestroyMenuEx=%d open=%d", closed, IsMenuExOpen() ? 1 : 0);
+}
+
 } // namespace
 
 bool CGalleryWnd::Create()
@@ -179,8 +186,7 @@ LRESULT CGalleryWnd::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_MENUEX_PICK:
         GalleryLog("WM_MENUEX_PICK wp=%d lp=%d", static_cast<int>(wp), static_cast<int>(lp));
         // As the pages do: the menu is closed on a pick.
-        GalleryLog("DestroyMenuEx=%d open=%d", MenuExLibrary().pDestroyMenuEx(),
-                   IsMenuExOpen() ? 1 : 0);
+        LogDestroyMenuEx();
         return 0;
     case WM_TIMER:
         if (wp == kMenuTimer) {
@@ -413,8 +419,7 @@ void CGalleryWnd::OnMenuTimer()
     // A test asks for DestroyMenuEx while a menu is open.
     if (!m_bDestroyFlagSeen && GalleryFlagExists(".destroy")) {
         m_bDestroyFlagSeen = true;
-        GalleryLog("DestroyMenuEx=%d open=%d", MenuExLibrary().pDestroyMenuEx(),
-                   IsMenuExOpen() ? 1 : 0);
+        LogDestroyMenuEx();
     }
 }
 
@@ -460,8 +465,7 @@ bool CGalleryWnd::OnCommand(WPARAM, LPARAM lp)
     } else if (from == m_btnGame.GetSafeHwnd()) {
         OpenGameMenu();
     } else if (from == m_btnCloseMenu.GetSafeHwnd()) {
-        GalleryLog("DestroyMenuEx=%d open=%d", MenuExLibrary().pDestroyMenuEx(),
-                   IsMenuExOpen() ? 1 : 0);
+        LogDestroyMenuEx();
     } else if (from == m_btnAddStep.GetSafeHwnd()) {
         const int index =
             m_pSteps->AddItem(4, L"Delay 10 ms", static_cast<std::uint32_t>(++m_nSteps), true);
