@@ -106,7 +106,7 @@ void CListBoxEx::PreSubclassWindow()
 
 HWND CListBoxEx::NotifyWindow() const
 {
-    if (m_bNotifyTarget)
+    if (m_bNotifyTarget && m_hNotifyTarget)
         return m_hNotifyTarget;
     // A list with skinned scroll bars sits in the frame's clipping window;
     // its parent as the page knows it is the frame's.

@@ -203,6 +203,10 @@ void CSkinScrollBar::OnLButtonUp(POINT pt)
     m_nPressed = kScrollPartNone;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
+    // The capture ended any leave tracking: ask again, so a pointer already
+    // gone clears the hover.
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, 0};
+    m_bTrackingLeave = ::TrackMouseEvent(&tme) != FALSE;
     if (dragging) {
         const int pos = m_si.nTrackPos;
         SendRequest(SB_THUMBPOSITION, pos);

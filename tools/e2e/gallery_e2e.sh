@@ -260,8 +260,9 @@ run_list() {
     [ "$(e2e_log_count '^list vscroll code=0 ')" -ge 8 ] || e2e_fail "the held arrow did not repeat"
     e2e_click "$GALLERY" $BAR_X $DOWN_Y
     e2e_wait_log '^list vscroll code=1 top=1$' 15
+    # Left, the arrow goes back to its normal face.
     xdotool mousemove --window "$GALLERY" 600 480
-    e2e_shot list_scrolled
+    wait_pixel list_scrolled $((GX + BAR_X - 6)) $((GY + DOWN_Y - 6)) 35 39 45
 
     # A click selects the entry under the pointer: row 2 on view is entry 3.
     e2e_click "$GALLERY" $LIST_X "$(row_y 2)"
