@@ -271,8 +271,14 @@ void CListBoxEx::DrawMarker(HDC dc, int kind, bool selected, int x, int y)
     const TextView file = ListMarkerFile(kind, selected);
     if (file.empty())
         return;
-    const std::wstring path = m_strSkinFolder + L"skins\\" + Wide(file);
-    CGdipBitmap picture = CGdipBitmap::FromFile(path.c_str());
+    const std::size_t slot = std::size_t(kind - kListUpMarker) * 2 + (selected ? 1 : 0);
+    if (!m_markerRead[slot]) {
+        // A missing file draws nothing; it is not looked for again.
+        m_markerRead[slot] = true;
+        const std::wstring path = m_strSkinFolder + L"skins\\" + Wide(file);
+        m_markers[slot] = CGdipBitmap::FromFile(path.c_str());
+    }
+    const CGdipBitmap& picture = m_markers[slot];
     if (!picture)
         return;
     CGdipGraphics g(dc);
