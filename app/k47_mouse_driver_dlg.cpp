@@ -184,6 +184,9 @@ BOOL CK47MouseDriverDlg::OnInitDialog()
         ::SetForegroundWindow(m_hWnd);
         return TRUE;
     }
+    // The posted language has not been applied yet; the message is shown in
+    // the saved language all the same.
+    SendMessage(WM_SELECT_LANGUAGE, kApplyOnInitWParam, ReadLanguageIndex());
     ShowTimedMessage(L"The K47 gaming mouse cannot be found.", L"没有找到K47游戏鼠标.");
     m_pMainSet->CloseKeyPanel();
     PostMessage(WM_CLOSE);

@@ -1,0 +1,226 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# End-to-end tests of K47MouseDriver under Wine in a private X server, with
+# the virtual K47 as the mouse: its trace file shows what reached the mouse,
+# `wine reg query` the registry, screenshots how the window looks.
+#
+# Usage: app_e2e.sh CASE DIST_DIR ARTEFACT_DIR
+# CASE: start apply second_instance tray absent
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+case_name=$1
+dist=$2
+export E2E_ARTEFACTS=$3/app_$case_name
+rm -rf "$E2E_ARTEFACTS"
+mkdir -p "$E2E_ARTEFACTS"
+exe=$dist/K47MouseDriver.exe
+TITLE="Orvek K47 Gaming Mouse Driver"
+TRACE=$E2E_ARTEFACTS/trace.jsonl
+# Wine sees the Unix root as drive Z:.
+export K47_VIRTUAL_MOUSE="Z:${TRACE//\//\\}"
+export K47_VIRTUAL_MOUSE_RECONNECT_MS=1000
+trap e2e_cleanup EXIT
+e2e_start_xvfb
+
+# Every case starts from an installed folder: an empty macro library, no
+# profiles, no settings in the registry.
+rm -rf "$dist/Profile"
+truncate -s 2052000 "$dist/Macro.cfg"
+wine_reg() { "$E2E_ROOT/tools/wine/run.sh" reg "$@"; }
+wine_reg delete 'HKLM\Software\ORVEK\K47' /f >/dev/null 2>&1 || true
+
+# e2e_wait_trace REGEX [TIMEOUT_S]: waits for a line of the virtual mouse's trace.
+e2e_wait_trace() {
+    local pattern=$1 timeout=${2:-30} end
+    end=$(($(date +%s) + timeout))
+    while [ "$(date +%s)" -le "$end" ]; do
+        if [ -f "$TRACE" ] && grep -Eq -- "$pattern" "$TRACE"; then return 0; fi
+        sleep 0.1
+    done
+    e2e_fail "no trace line /$pattern/ within ${timeout} s"
+}
+
+# wait_app_end [TIMEOUT_S]: waits until the program has ended.
+wait_app_end() {
+    local timeout=${1:-30} end
+    end=$(($(date +%s) + timeout))
+    while [ "$(date +%s)" -le "$end" ]; do
+        kill -0 "$E2E_APP_PID" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    e2e_fail "the program still runs after ${timeout} s"
+}
+
+# wait_pixel NAME X Y TEST [TIMEOUT_S]: screenshots until TEST accepts the
+# screen pixel (X, Y).
+wait_pixel() {
+    local name=$1 x=$2 y=$3 test=$4 timeout=${5:-30} end
+    end=$(($(date +%s) + timeout))
+    while [ "$(date +%s)" -le "$end" ]; do
+        e2e_shot "$name"
+        if "$test" "$(e2e_pixel "$name" "$x" "$y")"; then return 0; fi
+        sleep 0.2
+    done
+    e2e_fail "pixel ($x, $y) of $name never passed $test"
+}
+is_golden() { read -r r g b <<<"$1"; [ "$r" -gt 200 ] && [ "$g" -gt 130 ] && [ "$b" -lt 120 ]; }
+
+# start_main: starts the program and waits for its window, shown and painted.
+start_main() {
+    e2e_start_app "$exe"
+    MAIN=$(e2e_wait_window "$TITLE" 120)
+    read -r MX MY < <(e2e_window_origin "$MAIN")
+    # The selected first tab is drawn in its pressed (golden) face.
+    wait_pixel main_start $((MX + 60)) $((MY + 95)) is_golden 30
+}
+
+# The tray icon: the first 20 x 20 pixels under the caption of the "Wine
+# System Tray" window. The icon sees the pointer arrive before the click.
+tray_window() { e2e_wait_window "Wine System Tray" 30; }
+tray_click() {
+    xdotool mousemove --window "$1" 10 30 mousemove --window "$1" 11 31
+    xdotool click "${@:2}"
+}
+
+# wait_no_balloon [TIMEOUT_S]: waits until the tray shows no balloon (a
+# visible nameless window of explorer.exe).
+explorer_nameless() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"explorer.exe"' && echo "$w"
+    done
+    return 0
+}
+wait_no_balloon() {
+    local timeout=${1:-60} end
+    end=$(($(date +%s) + timeout))
+    while [ -n "$(explorer_nameless)" ]; do
+        [ "$(date +%s)" -le "$end" ] || e2e_fail "the tray balloon stays"
+        sleep 0.2
+    done
+}
+# wait_menu [TIMEOUT_S]: prints the program's open popup menu (a visible
+# nameless window of the program).
+wait_menu() {
+    local timeout=${1:-20} end w
+    end=$(($(date +%s) + timeout))
+    while [ "$(date +%s)" -le "$end" ]; do
+        for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+            if xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"k47mousedriver.exe"'; then
+                echo "$w"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    e2e_fail "no popup menu within ${timeout} s"
+}
+
+run_start() {
+    start_main
+    import -window "$MAIN" "$E2E_ARTEFACTS/main_window.png"
+    e2e_wait_trace '"cmd":"version_query"' 30
+    # The window is the backdrop's size and the trace has seen the version query.
+    local geometry
+    geometry=$(xdotool getwindowgeometry "$MAIN" | awk '/Geometry/{print $2}')
+    [ "$geometry" = 958x648 ] || e2e_fail "main window is $geometry"
+}
+
+run_apply() {
+    start_main
+    e2e_click "$MAIN" 880 611
+    e2e_wait_trace '"cmd":"report_rate"' 60
+    e2e_wait_trace '"dir":"removed"' 30
+    e2e_wait_trace '"dir":"arrived"' 30
+    local table
+    table=$(grep '"buttons"' "$TRACE" | tail -n1 | sed -E 's/.*"buttons":\[([^]]*)\].*/\1/')
+    local want='"0x00F00001","0x00F10001","0x00F20001","0x00030007","0x00F30001","0x00F40001","0x00000000","0x00000000","0x00000000","0x00000000","0x00000000","0x00000000","0x00000000","0x00000000","0x00010004","0x00020004"'
+    [ "${table^^}" = "${want^^}" ] || e2e_fail "button table: $table"
+    # The order on the wire: table, lighting, sensitivity, report rate, then the restart.
+    local order
+    order=$(grep -oE '"cmd":"(button_table|light_colour|light_mode|light_switch|sensitivity|report_rate)"|"dir":"(removed|arrived)"' "$TRACE" |
+            sed -E 's/.*:"(.*)"/\1/' | uniq | tr '\n' ' ')
+    case "$order" in
+        *"button_table light_colour light_mode light_switch sensitivity report_rate removed arrived"*) ;;
+        *) e2e_fail "order on the wire: $order" ;;
+    esac
+    # The completion saved the profile list and profile 1.
+    local end=$(($(date +%s) + 30))
+    until wine_reg query 'HKLM\Software\ORVEK\K47' /v ConfigInfo >"$E2E_ARTEFACTS/reg.txt" 2>&1 &&
+          [ -f "$dist/Profile/Profile1.cfg" ]; do
+        [ "$(date +%s)" -le "$end" ] || e2e_fail "no ConfigInfo or Profile1.cfg after the transfer"
+        sleep 0.2
+    done
+    grep -q REG_BINARY "$E2E_ARTEFACTS/reg.txt" || e2e_fail "ConfigInfo is not binary"
+    [ "$(stat -c %s "$dist/Profile/Profile1.cfg")" = 22124 ] || e2e_fail "Profile1.cfg size"
+    e2e_shot after_apply
+    # The program is still there and its window too.
+    kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended after the reconnect"
+    e2e_wait_window "$TITLE" 10 >/dev/null
+}
+
+run_second_instance() {
+    start_main
+    # The close button hides to the tray.
+    e2e_click "$MAIN" 939 17
+    e2e_wait_no_window "$TITLE" 15
+    local first=$E2E_APP_PID
+    "$E2E_ROOT/tools/wine/run.sh" "$exe" >"$E2E_ARTEFACTS/second.out" 2>&1 &
+    local second=$!
+    local end=$(($(date +%s) + 60))
+    while kill -0 "$second" 2>/dev/null; do
+        [ "$(date +%s)" -le "$end" ] || e2e_fail "the second instance did not end"
+        sleep 0.1
+    done
+    e2e_wait_window "$TITLE" 30 >/dev/null
+    kill -0 "$first" 2>/dev/null || e2e_fail "the first instance ended"
+    e2e_shot woken
+}
+
+run_tray() {
+    start_main
+    e2e_click "$MAIN" 939 17
+    e2e_wait_no_window "$TITLE" 15
+    local tray
+    tray=$(tray_window)
+    tray_click "$tray" --repeat 2 --delay 80 1
+    e2e_wait_window "$TITLE" 30 >/dev/null
+    e2e_shot shown_again
+    # Alt+F4 hides it as well.
+    xdotool windowfocus --sync "$MAIN" 2>/dev/null || true
+    xdotool key --window "$MAIN" alt+F4
+    e2e_wait_no_window "$TITLE" 15
+    # The tray menu's "Exit" ends the program. The start-up balloon lies over
+    # the menu's place until it times out.
+    wait_no_balloon 60
+    tray_click "$tray" 3
+    local menu
+    menu=$(wait_menu 20)
+    e2e_shot tray_menu
+    local mw mh
+    read -r mw mh < <(xdotool getwindowgeometry "$menu" | awk '/Geometry/{split($2, a, "x"); print a[1], a[2]}')
+    # Two items, "Config" above "Exit".
+    xdotool mousemove --window "$menu" $((mw / 2)) $((mh * 3 / 4)) mousemove --window "$menu" $((mw / 2 + 1)) $((mh * 3 / 4))
+    xdotool click 1
+    wait_app_end 30
+}
+
+run_absent() {
+    export K47_VIRTUAL_MOUSE_ABSENT=1
+    # English saved as the language: the message is English.
+    wine_reg add 'HKLM\Software\ORVEK\K47\LANGUAGE' /v Language /t REG_BINARY /d 02000000 /f \
+        >/dev/null
+    e2e_start_app "$exe"
+    local dlg
+    dlg=$(e2e_wait_window "OrvekK470InfoDlg" 120)
+    import -window "$dlg" "$E2E_ARTEFACTS/not_found.png"
+    # The message closes itself and the program ends with it; its window was
+    # never shown.
+    wait_app_end 60
+    ! xdotool search --onlyvisible --name "^${TITLE}\$" >/dev/null 2>&1 ||
+        e2e_fail "main window visible"
+}
+
+"run_$case_name"
+echo "PASS $case_name"
