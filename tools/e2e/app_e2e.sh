@@ -64,6 +64,8 @@ wait_pixel() {
     done
     e2e_fail "pixel ($x, $y) of $name never passed $test"
 }
+is_light() { read -r r g b <<<"$1"; [ "$r" -gt 180 ] && [ "$g" -gt 180 ]; }
+is_not_black() { read -r r g b <<<"$1"; [ $((r + g + b)) -gt 30 ]; }
 is_golden() { read -r r g b <<<"$1"; [ "$r" -gt 200 ] && [ "$g" -gt 130 ] && [ "$b" -lt 120 ]; }
 
 # start_main: starts the program and waits for its window, shown and painted.
@@ -71,8 +73,11 @@ start_main() {
     e2e_start_app "$exe"
     MAIN=$(e2e_wait_window "$TITLE" 120)
     read -r MX MY < <(e2e_window_origin "$MAIN")
-    # The selected first tab is drawn in its pressed (golden) face.
+    # The selected first tab is drawn in its pressed (golden) face, the apply
+    # button in its light one, the page with its picture.
     wait_pixel main_start $((MX + 60)) $((MY + 95)) is_golden 30
+    wait_pixel main_start $((MX + 900)) $((MY + 620)) is_light 30
+    wait_pixel main_start $((MX + 30)) $((MY + 150)) is_not_black 30
 }
 
 # The tray icon: the first 20 x 20 pixels under the caption of the "Wine
