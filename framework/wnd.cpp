@@ -21,8 +21,14 @@ bool IsDialogWindow(HWND wnd)
 }
 
 // The child a notification came from, for the messages that are reflected.
-HWND ReflectTarget(UINT msg, WPARAM wp, LPARAM lp)
+HWND ReflectTarget(HWND self, UINT msg, WPARAM wp, LPARAM lp)
 {
+    // A measure request names its control only by ID.
+    if (msg == WM_MEASUREITEM) {
+        const auto* mis = reinterpret_cast<const MEASUREITEMSTRUCT*>(lp);
+        return mis->CtlType == ODT_MENU ? nullptr
+                                        : ::GetDlgItem(self, static_cast<int>(mis->CtlID));
+    }
     if (msg == WM_DRAWITEM)
         return reinterpret_cast<const DRAWITEMSTRUCT*>(lp)->CtlType == ODT_MENU
                    ? nullptr
@@ -177,7 +183,7 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
     // ends that message with the default handling.
     try {
         bool handled = false;
-        if (HWND child = ReflectTarget(msg, wp, lp); child && child != m_hWnd) {
+        if (HWND child = ReflectTarget(m_hWnd, msg, wp, lp); child && child != m_hWnd) {
             if (CWnd* target = FromHandle(child))
                 handled = target->OnReflect(msg, wp, lp, result);
         }
