@@ -21,6 +21,9 @@
 #include "config/settings_image.h"
 #include "config/window_messages.h"
 #include "controls/load_picture_file.h"
+#include "controls/menu_ex_a.h"
+#include "controls/menu_ex_library.h"
+#include "controls/xp_menu.h"
 #include "device/device_commands.h"
 #include "framework/msg.h"
 #include "pages/info_dlg.h"
@@ -45,6 +48,11 @@ constexpr RECT kLanguagePictureRect{19, 592, 55, 615};
 constexpr RECT kPageRect{15, 128, 941, 580};
 constexpr RECT kHintTextRect{67, 598, 300, 628};
 constexpr RECT kHintStripRect{67, 598, 812, 628};
+// The language menu opens this far above the language button's bottom.
+constexpr int kLanguageMenuRise = 287;
+// Icon resources of the tray menu's items.
+constexpr std::uint32_t kTrayConfigIcon = 134;
+constexpr std::uint32_t kTrayExitIcon = 133;
 // GUID_DEVINTERFACE_USB_DEVICE.
 constexpr GUID kUsbDeviceInterface = {
     0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
@@ -323,7 +331,7 @@ void CK47MouseDriverDlg::ShowSettings()
 
 bool CK47MouseDriverDlg::HasLanguageMenu()
 {
-    return m_pLanguageMenu != nullptr;
+    return m_pLanguageMenu != nullptr && ::IsWindow(m_pLanguageMenu);
 }
 
 void CK47MouseDriverDlg::ShowLanguagePicture(std::uint16_t flagBitmap)
@@ -423,8 +431,7 @@ bool CK47MouseDriverDlg::OnCommand(WPARAM wp, LPARAM lp)
         g_ForwardKeys = 0;
         g_ForwardMouse = 0;
     } else if (from == m_btnLanguage.GetSafeHwnd()) {
-        // The language menu opens here once the menu kit provides it.
-        CloseLanguageMenu();
+        OpenLanguageMenu();
     } else if (from == m_btnApply.GetSafeHwnd()) {
         if (g_Settle.settling == 0)
             StartTransfer(true);
@@ -528,17 +535,36 @@ LRESULT CK47MouseDriverDlg::OnTrayNotify(LPARAM lp)
 
 void CK47MouseDriverDlg::ShowTrayMenu()
 {
-    HMENU menu = ::CreatePopupMenu();
-    if (!menu)
+    CXPMenu menu;
+    if (!menu.CreatePopupMenu())
         return;
-    ::AppendMenuW(menu, MF_STRING, kCmdConfig, L"Config");
-    ::AppendMenuW(menu, MF_STRING, kCmdExit, L"Exit");
+    const XPMenuItemData config{kTrayConfigIcon, kTrayConfigIcon, L"Config"};
+    const XPMenuItemData exit{kTrayExitIcon, kTrayExitIcon, L"Exit"};
+    menu.AppendItem(kCmdConfig, &config);
+    menu.AppendItem(kCmdExit, &exit);
     POINT pt{};
     ::GetCursorPos(&pt);
+    // A menu of a window in the background would not close when the user
+    // clicks elsewhere.
     ::SetForegroundWindow(m_hWnd);
-    ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, pt.x, pt.y, m_hWnd);
     ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
-    ::DestroyMenu(menu);
+}
+
+void CK47MouseDriverDlg::OpenLanguageMenu()
+{
+    CloseLanguageMenu();
+    const RECT button = m_btnLanguage.GetWindowRect();
+    const RECT at{button.left - 4, button.bottom - kLanguageMenuRise, button.left - 4 + 1,
+                  button.bottom - kLanguageMenuRise + 1};
+    // The menu deletes itself when its window goes.
+    auto* menu = new CMenuExA;
+    menu->LoadBackground();
+    if (!menu->Create(m_hWnd, at)) {
+        delete menu;
+        return;
+    }
+    m_pLanguageMenu = menu->GetSafeHwnd();
 }
 
 void CK47MouseDriverDlg::ShowFromTray()
@@ -565,7 +591,8 @@ void CK47MouseDriverDlg::ExitApplication()
 
 void CK47MouseDriverDlg::CloseOutsideMenu()
 {
-    // The game menu of the macro page closes here once the menu kit provides it.
+    if (m_pMacro && MenuExLibrary().pDestroyMenuEx)
+        MenuExLibrary().pDestroyMenuEx();
 }
 
 void CK47MouseDriverDlg::ResetApplyLook()

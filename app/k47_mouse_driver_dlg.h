@@ -89,6 +89,7 @@ private:
     void OnMouseMove(POINT pt);
     LRESULT OnTrayNotify(LPARAM lp);
     void ShowTrayMenu();
+    void OpenLanguageMenu();
     LRESULT OnDeviceChange(WPARAM wp, LPARAM lp);
     // Arrival and removal of the mouse, from the platform or the virtual bus.
     LRESULT OnMouseArrived();

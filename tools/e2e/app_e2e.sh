@@ -5,7 +5,7 @@
 # `wine reg query` the registry, screenshots how the window looks.
 #
 # Usage: app_e2e.sh CASE DIST_DIR ARTEFACT_DIR
-# CASE: start apply second_instance tray absent
+# CASE: start apply second_instance tray language absent
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -209,6 +209,24 @@ run_tray() {
     xdotool mousemove --window "$menu" $((mw / 2)) $((mh * 3 / 4)) mousemove --window "$menu" $((mw / 2 + 1)) $((mh * 3 / 4))
     xdotool click 1
     wait_app_end 30
+}
+
+run_language() {
+    start_main
+    e2e_click "$MAIN" 36 626
+    local menu
+    menu=$(wait_menu 20)
+    e2e_shot language_menu
+    # Rows of 22 pixels from y 6: the second is English.
+    xdotool mousemove --window "$menu" 58 39 mousemove --window "$menu" 59 39
+    xdotool click 1
+    local end=$(($(date +%s) + 30))
+    until wine_reg query 'HKLM\Software\ORVEK\K47\LANGUAGE' /v Language 2>/dev/null |
+          grep -q '02000000'; do
+        [ "$(date +%s)" -le "$end" ] || e2e_fail "English was not saved"
+        sleep 0.2
+    done
+    e2e_shot english
 }
 
 run_absent() {
