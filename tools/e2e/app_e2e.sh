@@ -130,6 +130,21 @@ run_start() {
     local geometry
     geometry=$(xdotool getwindowgeometry "$MAIN" | awk '/Geometry/{print $2}')
     [ "$geometry" = 958x648 ] || e2e_fail "main window is $geometry"
+    # Over the apply button's rectangle, where the window sees the pointer
+    # beside the slanted edge, the hint strip shows its hint.
+    xdotool mousemove --window "$MAIN" 500 400
+    import -window "$MAIN" -crop 234x31+67+598 "$E2E_ARTEFACTS/hint_none.png"
+    xdotool mousemove --window "$MAIN" 812 595 mousemove --window "$MAIN" 813 595
+    local end=$(($(date +%s) + 20)) diff=0
+    while [ "$(date +%s)" -le "$end" ]; do
+        import -window "$MAIN" -crop 234x31+67+598 "$E2E_ARTEFACTS/hint_apply.png"
+        diff=$(compare -metric AE "$E2E_ARTEFACTS/hint_none.png" "$E2E_ARTEFACTS/hint_apply.png" \
+               null: 2>&1 || true)
+        [ "${diff%% *}" -gt 50 ] 2>/dev/null && break
+        sleep 0.2
+    done
+    [ "${diff%% *}" -gt 50 ] 2>/dev/null || e2e_fail "no hint over the apply button ($diff)"
+    import -window "$MAIN" "$E2E_ARTEFACTS/hint_window.png"
 }
 
 run_apply() {
