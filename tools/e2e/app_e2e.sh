@@ -5,7 +5,7 @@
 # `wine reg query` the registry, screenshots how the window looks.
 #
 # Usage: app_e2e.sh CASE DIST_DIR ARTEFACT_DIR
-# CASE: start apply second_instance tray language absent
+# CASE: start apply second_instance tray language unplug absent
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -242,6 +242,18 @@ run_language() {
         sleep 0.2
     done
     e2e_shot english
+}
+
+run_unplug() {
+    # The mouse leaves for good after the version query of the start-up: an
+    # unexpected removal, announced, after which the program ends.
+    export K47_VIRTUAL_MOUSE_VANISH_AFTER=1
+    e2e_start_app "$exe"
+    local dlg
+    dlg=$(e2e_wait_window "OrvekK470InfoDlg" 120)
+    e2e_wait_trace '"dir":"removed"' 30
+    import -window "$dlg" "$E2E_ARTEFACTS/unplugged.png"
+    wait_app_end 60
 }
 
 run_absent() {
