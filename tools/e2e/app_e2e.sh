@@ -5,7 +5,7 @@
 # `wine reg query` the registry, screenshots how the window looks.
 #
 # Usage: app_e2e.sh CASE DIST_DIR ARTEFACT_DIR
-# CASE: start apply second_instance tray language unplug absent
+# CASE: start apply failed second_instance tray language unplug absent
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -40,6 +40,16 @@ e2e_wait_trace() {
     done
     e2e_fail "no trace line /$pattern/ within ${timeout} s"
 }
+
+# config_info: the profile list in the registry as hex, empty when missing.
+config_info() {
+    wine_reg query 'HKLM\Software\ORVEK\K47' /v ConfigInfo 2>/dev/null |
+        tr -d '\r' | awk '$2 == "REG_BINARY" {print toupper($3)}'
+}
+# The start-up writes a zero list when there is none; a saved list has the
+# entries' markers (0xBEBE).
+list_saved() { config_info | grep -q '^BEBE0000'; }
+profile_stamp() { stat -c %Y.%N "$dist/Profile/Profile1.cfg" 2>/dev/null | cut -d' ' -f1; }
 
 # wait_app_end [TIMEOUT_S]: waits until the program has ended.
 wait_app_end() {
@@ -149,6 +159,9 @@ run_start() {
 
 run_apply() {
     start_main
+    local before
+    before=$(profile_stamp)
+    ! list_saved || e2e_fail "a saved list before the first transfer"
     e2e_click "$MAIN" 880 611
     e2e_wait_trace '"cmd":"report_rate"' 60
     e2e_wait_trace '"dir":"removed"' 30
@@ -165,19 +178,44 @@ run_apply() {
         *"button_table light_colour light_mode light_switch sensitivity report_rate removed arrived"*) ;;
         *) e2e_fail "order on the wire: $order" ;;
     esac
-    # The completion saved the profile list and profile 1.
+    # The completion saved the profile list and profile 1 again.
     local end=$(($(date +%s) + 30))
-    until wine_reg query 'HKLM\Software\ORVEK\K47' /v ConfigInfo >"$E2E_ARTEFACTS/reg.txt" 2>&1 &&
-          [ -f "$dist/Profile/Profile1.cfg" ]; do
+    until list_saved && [ "$(profile_stamp)" != "$before" ]; do
         [ "$(date +%s)" -le "$end" ] || e2e_fail "no ConfigInfo or Profile1.cfg after the transfer"
         sleep 0.2
     done
-    grep -q REG_BINARY "$E2E_ARTEFACTS/reg.txt" || e2e_fail "ConfigInfo is not binary"
+    local list
+    list=$(config_info)
+    [ "${#list}" = 16000 ] || e2e_fail "ConfigInfo holds ${#list} hex digits"
     [ "$(stat -c %s "$dist/Profile/Profile1.cfg")" = 22124 ] || e2e_fail "Profile1.cfg size"
     e2e_shot after_apply
     # The program is still there and its window too.
     kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended after the reconnect"
     e2e_wait_window "$TITLE" 10 >/dev/null
+}
+
+run_failed() {
+    # Feature report 6 is the lighting colour of the first transfer (after the
+    # version query at start, and the state query and button table command of
+    # the transfer): the transfer fails, goes on to the report rate, says
+    # "Setting Error" and saves nothing.
+    export K47_VIRTUAL_MOUSE_FAIL_FEATURE=6
+    start_main
+    local before
+    before=$(profile_stamp)
+    e2e_click "$MAIN" 880 611
+    local dlg
+    dlg=$(e2e_wait_window "OrvekK470InfoDlg" 60)
+    e2e_wait_trace '"cmd":"report_rate"' 30
+    grep -q '"cmd":"light_colour".*"ok":false\|"ok":false.*"cmd":"light_colour"' "$TRACE" ||
+        e2e_fail "the lighting colour did not fail"
+    import -window "$dlg" "$E2E_ARTEFACTS/setting_error.png"
+    ! list_saved || e2e_fail "ConfigInfo saved after a failed transfer"
+    [ "$(profile_stamp)" = "$before" ] || e2e_fail "Profile1.cfg saved after a failed transfer"
+    # OK closes the message; the program goes on.
+    e2e_click "$dlg" 273 143
+    e2e_wait_no_window "OrvekK470InfoDlg" 15
+    kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended"
 }
 
 run_second_instance() {
