@@ -4,8 +4,8 @@
 # the virtual K47 as the mouse: its trace file shows what reached the mouse,
 # `wine reg query` the registry, screenshots how the window looks.
 #
-# Usage: app_e2e.sh CASE DIST_DIR ARTEFACT_DIR
-# CASE: start apply failed second_instance tray language unplug absent
+# Usage: app_e2e.sh CASE DIST_DIR ARTEFACT_DIR [LAUNCH_RECORDER_EXE]
+# CASE: start apply failed action second_instance tray language unplug absent
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -15,6 +15,7 @@ export E2E_ARTEFACTS=$3/app_$case_name
 rm -rf "$E2E_ARTEFACTS"
 mkdir -p "$E2E_ARTEFACTS"
 exe=$dist/K47MouseDriver.exe
+recorder=${4:-}
 TITLE="Orvek K47 Gaming Mouse Driver"
 TRACE=$E2E_ARTEFACTS/trace.jsonl
 # Wine sees the Unix root as drive Z:.
@@ -216,6 +217,48 @@ run_failed() {
     e2e_click "$dlg" 273 143
     e2e_wait_no_window "OrvekK470InfoDlg" 15
     kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended"
+}
+
+run_action() {
+    [ -n "$recorder" ] || e2e_fail "no launch recorder given"
+    start_main
+    # The back side button (button 4) launches a program: written into
+    # profile 1's file, read again through the profile buttons.
+    mkdir -p "$E2E_ARTEFACTS/recorder"
+    cp "$recorder" "$E2E_ARTEFACTS/recorder/"
+    # Profile 2 exists too, so switching to it asks nothing.
+    cp "$dist/Profile/Profile1.cfg" "$dist/Profile/Profile2.cfg"
+    local target="Z:${E2E_ARTEFACTS//\//\\}\\recorder\\$(basename "$recorder")"
+    /usr/bin/python3 - "$dist/Profile/Profile1.cfg" "$target" <<'PY'
+import struct, sys
+path, target = sys.argv[1], sys.argv[2]
+data = bytearray(open(path, "rb").read())
+button = 4 + 4 * 3144                        # the fifth record of the settings image
+struct.pack_into("<i", data, button, 19)     # advanced action
+struct.pack_into("<I", data, button + 16, 0x00D40006)  # launch, the path of button 4
+text = target.encode("utf-16-le") + b"\0\0"
+data[button + 20:button + 20 + len(text)] = text
+open(path, "wb").write(bytes(data))
+PY
+    # Profile 2, then profile 1 again, which reads the file.
+    e2e_click "$MAIN" 475 621
+    e2e_click "$MAIN" 378 621
+    e2e_click "$MAIN" 880 611
+    e2e_wait_trace '"dir":"arrived"' 60
+    grep '"buttons"' "$TRACE" | tail -n1 | grep -qi '"0x00f30001"' || e2e_fail "button 4 lost its code"
+    # The press is the PC's: the hook swallows it and the window launches the
+    # program once the mouse has settled after its restart. Wine sees the
+    # pointer only over its own windows.
+    local started=$E2E_ARTEFACTS/recorder/started.txt i
+    xdotool mousemove --window "$MAIN" 500 400
+    for i in $(seq 1 30); do
+        xdotool click 8
+        local end=$(($(date +%s) + 2))
+        while [ ! -f "$started" ] && [ "$(date +%s)" -le "$end" ]; do sleep 0.1; done
+        [ -f "$started" ] && break
+    done
+    [ -f "$started" ] || e2e_fail "the side button launched nothing"
+    grep -q 'k47_launch_recorder' "$started" || e2e_fail "launched: $(cat "$started")"
 }
 
 run_second_instance() {
