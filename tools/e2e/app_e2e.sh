@@ -156,6 +156,18 @@ run_start() {
     done
     [ "${diff%% *}" -gt 50 ] 2>/dev/null || e2e_fail "no hint over the apply button ($diff)"
     import -window "$MAIN" "$E2E_ARTEFACTS/hint_window.png"
+    # Enter, Escape and Space end nothing; the lighting tab, clicked after
+    # them, proves they were handled.
+    xdotool windowfocus --sync "$MAIN" 2>/dev/null || true
+    xdotool key --window "$MAIN" Escape Return space
+    e2e_click "$MAIN" 290 103
+    wait_pixel lighting_tab $((MX + 290)) $((MY + 95)) is_golden 15
+    e2e_wait_window "$TITLE" 5 >/dev/null
+    kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "a key ended the program"
+    # The support page, with the firmware version read at start.
+    e2e_click "$MAIN" 838 103
+    wait_pixel support_tab $((MX + 838)) $((MY + 95)) is_golden 15
+    import -window "$MAIN" "$E2E_ARTEFACTS/support_page.png"
 }
 
 run_apply() {
