@@ -3,9 +3,28 @@
 
 #include "controls/model/layer_pixels.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace k47 {
+namespace {
+
+// The canvases alive on the interface thread.
+std::vector<CLayerCanvas*>& Canvases()
+{
+    static std::vector<CLayerCanvas*> canvases;
+    return canvases;
+}
+
+} // namespace
+
+CLayerCanvas* CLayerCanvas::FromDc(HDC dc)
+{
+    for (CLayerCanvas* c : Canvases())
+        if (c->m_dc == dc && c->m_pBits)
+            return c;
+    return nullptr;
+}
 
 CLayerCanvas::CLayerCanvas(int width, int height)
     : m_nWidth(width > 0 ? width : 0), m_nHeight(height > 0 ? height : 0)
@@ -27,10 +46,13 @@ CLayerCanvas::CLayerCanvas(int width, int height)
         return;
     m_old = ::SelectObject(m_dc, m_bitmap);
     m_pBits = static_cast<std::uint32_t*>(bits);
+    Canvases().push_back(this);
 }
 
 CLayerCanvas::~CLayerCanvas()
 {
+    auto& all = Canvases();
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
     if (m_dc) {
         if (m_old)
             ::SelectObject(m_dc, m_old);
@@ -69,20 +91,17 @@ std::vector<std::uint32_t> PremultipliedPixels(const CGdipBitmap& picture)
 
 void BlendPixelsOnDc(HDC dc, const std::vector<std::uint32_t>& pixels, int w, int h, int x, int y)
 {
-    DIBSECTION ds{};
-    HGDIOBJ bitmap = ::GetCurrentObject(dc, OBJ_BITMAP);
-    if (!bitmap || ::GetObjectW(bitmap, sizeof(ds), &ds) != sizeof(ds) || !ds.dsBm.bmBits ||
-        ds.dsBm.bmBitsPixel != 32 || pixels.size() < std::size_t(w) * std::size_t(h))
+    CLayerCanvas* canvas = CLayerCanvas::FromDc(dc);
+    if (!canvas || w <= 0 || h <= 0 || pixels.size() < std::size_t(w) * std::size_t(h))
         return;
     ::GdiFlush();
-    const int dw = ds.dsBm.bmWidth, dh = ds.dsBm.bmHeight;
-    const bool topDown = ds.dsBmih.biHeight < 0;
-    auto* bits = static_cast<std::uint32_t*>(ds.dsBm.bmBits);
+    const int dw = canvas->Width(), dh = canvas->Height();
+    std::uint32_t* bits = canvas->Bits();
     for (int py = 0; py < h; ++py) {
         const int ty = y + py;
         if (ty < 0 || ty >= dh)
             continue;
-        std::uint32_t* row = bits + std::size_t(topDown ? ty : dh - 1 - ty) * std::size_t(dw);
+        std::uint32_t* row = bits + std::size_t(ty) * std::size_t(dw);
         for (int px = 0; px < w; ++px) {
             const int tx = x + px;
             if (tx >= 0 && tx < dw)

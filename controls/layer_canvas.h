@@ -26,6 +26,8 @@ public:
     int Height() const { return m_nHeight; }
     std::size_t Count() const { return std::size_t(m_nWidth) * std::size_t(m_nHeight); }
     void Fill(std::uint32_t px);
+    // The canvas whose device context dc is, or null.
+    static CLayerCanvas* FromDc(HDC dc);
 
 private:
     int m_nWidth;
@@ -40,8 +42,8 @@ private:
 // it cannot be read.
 std::vector<std::uint32_t> PremultipliedPixels(const CGdipBitmap& picture);
 
-// Blends premultiplied pixels (w x h) at (x, y) over the 32-bit bitmap
-// selected into dc; nothing when dc holds no such bitmap.
+// Blends premultiplied pixels (w x h) at (x, y) over the canvas whose device
+// context dc is; nothing for any other device context.
 void BlendPixelsOnDc(HDC dc, const std::vector<std::uint32_t>& pixels, int w, int h, int x, int y);
 
 // A PNG of the program's resources (type "PNG"); empty when missing.

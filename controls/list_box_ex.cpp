@@ -50,6 +50,13 @@ protected:
                 return 0;
             }
             break;
+        case WM_SETFOCUS: {
+            // The name stays selected whole until the user changes it.
+            const LRESULT r = DefWindowProc(msg, wp, lp);
+            if (!SendMessage(EM_GETMODIFY))
+                SendMessage(EM_SETSEL, 0, -1);
+            return r;
+        }
         case WM_KILLFOCUS: {
             const LRESULT r = DefWindowProc(msg, wp, lp);
             m_list.CommitRename();
@@ -99,7 +106,7 @@ void CListBoxEx::PreSubclassWindow()
 
 HWND CListBoxEx::NotifyWindow() const
 {
-    if (m_bNotifyTarget)
+    if (m_bNotifyTarget && m_hNotifyTarget)
         return m_hNotifyTarget;
     // A list with skinned scroll bars sits in the frame's clipping window;
     // its parent as the page knows it is the frame's.
@@ -264,8 +271,14 @@ void CListBoxEx::DrawMarker(HDC dc, int kind, bool selected, int x, int y)
     const TextView file = ListMarkerFile(kind, selected);
     if (file.empty())
         return;
-    const std::wstring path = m_strSkinFolder + L"skins\\" + Wide(file);
-    CGdipBitmap picture = CGdipBitmap::FromFile(path.c_str());
+    const std::size_t slot = std::size_t(kind - kListUpMarker) * 2 + (selected ? 1 : 0);
+    if (!m_markerRead[slot]) {
+        // A missing file draws nothing; it is not looked for again.
+        m_markerRead[slot] = true;
+        const std::wstring path = m_strSkinFolder + L"skins\\" + Wide(file);
+        m_markers[slot] = CGdipBitmap::FromFile(path.c_str());
+    }
+    const CGdipBitmap& picture = m_markers[slot];
     if (!picture)
         return;
     CGdipGraphics g(dc);

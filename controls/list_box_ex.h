@@ -6,8 +6,10 @@
 
 #include "framework/edit.h"
 #include "framework/gdi.h"
+#include "framework/gdiplus.h"
 #include "framework/list_box.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -79,6 +81,9 @@ private:
     std::wstring m_strSkinFolder;
     BOOL m_bTrackingLeave = FALSE;
     int m_nLastSel = -1;
+    // The marker pictures, read once: up, down, delay, each normal and selected.
+    std::array<CGdipBitmap, 6> m_markers;
+    std::array<bool, 6> m_markerRead{};
 };
 
 } // namespace k47

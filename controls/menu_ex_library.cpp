@@ -92,6 +92,11 @@ bool IsMenuExOpen()
     return g_pOpenMenu != nullptr;
 }
 
+HWND GetMenuExWindow()
+{
+    return g_pOpenMenu ? g_hOpenMenu : nullptr;
+}
+
 const MenuExEntryPoints& MenuExLibrary()
 {
     static const MenuExEntryPoints entries{&DllPreTranslateMessage, &CreateMenuEx, &DestroyMenuEx};

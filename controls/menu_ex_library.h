@@ -31,6 +31,8 @@ BOOL DllPreTranslateMessage(MSG* msg);
 
 // Whether a menu is open.
 bool IsMenuExOpen();
+// The window of the open menu's top level, or null.
+HWND GetMenuExWindow();
 
 using CreateMenuExProc = int (*)(HWND, int, const POINT*, std::uint32_t, std::uint32_t,
                                  std::uint32_t, const wchar_t* const*, const MenuExItem*, int);

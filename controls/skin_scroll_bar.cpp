@@ -203,6 +203,10 @@ void CSkinScrollBar::OnLButtonUp(POINT pt)
     m_nPressed = kScrollPartNone;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
+    // The capture ended any leave tracking: ask again, so a pointer already
+    // gone clears the hover.
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, 0};
+    m_bTrackingLeave = ::TrackMouseEvent(&tme) != FALSE;
     if (dragging) {
         const int pos = m_si.nTrackPos;
         SendRequest(SB_THUMBPOSITION, pos);
@@ -339,7 +343,9 @@ LRESULT CSkinScrollBar::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_MOUSELEAVE:
         m_bTrackingLeave = false;
-        OnMouseMove(POINT{-1, -1});
+        // A drag goes on outside the bar: the capture brings the movements.
+        if (!m_bDragging)
+            OnMouseMove(POINT{-1, -1});
         return 0;
     case WM_CAPTURECHANGED:
         // Capture taken away (another window, a menu) ends a drag or a press.

@@ -114,6 +114,9 @@ bool CSkinScrollWnd::SkinWndScroll(HWND target, HBITMAP skin)
     ::MoveWindow(limit->GetSafeHwnd(), 0, 0, client.right, client.bottom, TRUE);
     ::SetWindowPos(target, nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // Laid out at once, so the first paint shows no platform bar.
+    LayoutLimit((style & WS_VSCROLL) != 0,
+                (::GetWindowLongPtrW(target, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0);
     SyncBars(true);
     return true;
 }
@@ -254,6 +257,15 @@ void CSkinScrollWnd::ForwardScroll(UINT msg, WPARAM wp, LPARAM)
 {
     m_bOp = true;
     ::SendMessageW(m_hTarget, msg, wp, 0);
+    if (LOWORD(wp) == SB_THUMBTRACK) {
+        // Some targets read the tracking position from their own bar, which
+        // is not tracking: the position is then set as a thumb position.
+        SCROLLINFO si{sizeof(si), SIF_POS, 0, 0, 0, 0, 0};
+        const int want = static_cast<int>(HIWORD(wp));
+        if (::GetScrollInfo(m_hTarget, msg == WM_VSCROLL ? SB_VERT : SB_HORZ, &si) &&
+            si.nPos != want)
+            ::SendMessageW(m_hTarget, msg, MAKEWPARAM(SB_THUMBPOSITION, want), 0);
+    }
     m_bOp = false;
     if (LOWORD(wp) != SB_THUMBTRACK)
         SyncBar(msg == WM_VSCROLL ? m_sbVert : m_sbHorz, msg == WM_VSCROLL ? SB_VERT : SB_HORZ,

@@ -31,3 +31,26 @@
 #define IDD_MACRO_DLG 169
 #define IDD_STS_DLG 170
 #define IDD_SUPPORT_DLG 171
+
+// Icons of the tray menu's items, 16 x 16: "Exit" and "Config".
+#define IDI_TRAY_EXIT 133
+#define IDI_TRAY_CONFIG 134
+
+// The picture scroll bar's cells, 163 x 54, 8 bits per pixel.
+#define IDB_SCROLL_SKIN 154
+
+// PNG resources (type "PNG"): the language menu's framed background,
+// 65 x 65, and the languages' menu pictures, 19 x 11 with alpha.
+#define IDP_LANGUAGE_MENU_BACK 172
+#define IDP_MENU_CHINESE 185
+#define IDP_MENU_ENGLISH 186
+#define IDP_MENU_FRENCH 187
+#define IDP_MENU_GERMAN 188
+#define IDP_MENU_KOREAN 189
+#define IDP_MENU_ITALIAN 190
+#define IDP_MENU_SPANISH 191
+#define IDP_MENU_DUTCH 192
+#define IDP_MENU_PORTUGUESE 193
+#define IDP_MENU_RUSSIAN 194
+#define IDP_MENU_UKRAINIAN 195
+#define IDP_MENU_TRAD_CHINESE 196

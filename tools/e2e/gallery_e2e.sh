@@ -5,7 +5,7 @@
 # event log and screenshots.
 #
 # Usage: gallery_e2e.sh CASE GALLERY_EXE ARTEFACT_DIR
-# CASE: button slider edit info autoclose chinese progress
+# CASE: button slider edit info autoclose chinese progress list langmenu traymenu gamemenu
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -195,8 +195,234 @@ run_progress() {
     e2e_wait_no_window "Orvek_ProcessDlg" 15
 }
 
+# near "R G B" R G B [TOLERANCE]: whether a pixel is close to a colour.
+near() {
+    local r g b
+    read -r r g b <<<"$1"
+    local t=${5:-12}
+    [ $((r > $2 ? r - $2 : $2 - r)) -le "$t" ] && [ $((g > $3 ? g - $3 : $3 - g)) -le "$t" ] &&
+        [ $((b > $4 ? b - $4 : $4 - b)) -le "$t" ]
+}
+
+# wait_pixel NAME X Y R G B [TIMEOUT_S]: screenshots until a screen pixel nears a colour.
+wait_pixel() {
+    local name=$1 x=$2 y=$3 end
+    end=$(($(date +%s) + ${7:-15}))
+    while [ "$(date +%s)" -le "$end" ]; do
+        e2e_shot "$name"
+        if near "$(e2e_pixel "$name" "$x" "$y")" "$4" "$5" "$6"; then return 0; fi
+        sleep 0.2
+    done
+    e2e_fail "pixel $x,$y of $name is $(e2e_pixel "$name" "$x" "$y"), not $4 $5 $6"
+}
+
+is_dark() { read -r r g b <<<"$1"; [ "$r" -lt 120 ] && [ "$g" -lt 120 ] && [ "$b" -lt 130 ]; }
+
+# The step list at (40,296)-(260,406), entries 18 high; its skinned bar is the
+# 18-pixel strip on the right: arrows 296..314 and 388..406, the track between.
+LIST_X=120
+BAR_X=251
+UP_Y=305
+DOWN_Y=397
+row_y() { echo $((296 + $1 * 18 + 9)); }
+
+run_list() {
+    e2e_wait_log '^list skinned=1 cell=18$' 15
+    # The first entry, selected, is drawn in the selected text colour.
+    wait_pixel list_start $((GX + 40 + 5 + 8)) $((GY + 296 + 9)) 244 196 90 40
+    # The skinned bar, not the platform's light one, fills the strip.
+    is_dark "$(gallery_pixel list_start $((BAR_X - 6)) 299)" || e2e_fail "no skinned up arrow"
+    is_dark "$(gallery_pixel list_start $((BAR_X + 4)) 380)" || e2e_fail "no skinned track"
+    # 14 entries, 6 on view: range 0..13, page 6, a 31-pixel thumb at the top.
+    xdotool mousemove --window "$GALLERY" $BAR_X 329 mousedown 1
+    xdotool mousemove --window "$GALLERY" $BAR_X 340
+    e2e_wait_log '^list vscroll code=5 ' 15
+    xdotool mousemove --window "$GALLERY" $BAR_X 700
+    e2e_wait_log '^list vscroll code=(4|5) top=8$' 15
+    local moved
+    moved=$(e2e_log_count '^list vscroll code=4 top=8$')
+    xdotool mouseup 1
+    # The release ends the drag with a thumb position request.
+    e2e_wait_count '^list vscroll code=4 top=8$' $((moved + 1)) 15
+    xdotool mousemove --window "$GALLERY" 600 480
+    e2e_shot list_dragged
+    # Past the end the position stays at 13 - 6 + 1.
+    grep -Eq '^list vscroll code=5 top=(9|1[0-9])$' "$E2E_LOG" && e2e_fail "dragged past the end"
+
+    e2e_click "$GALLERY" $BAR_X $UP_Y
+    e2e_wait_log '^list vscroll code=0 top=7$' 15
+    # Held, the arrow repeats down to the first entry and stops there. The
+    # press lands away from the click, or the two would make a double click,
+    # which the bar swallows.
+    xdotool mousemove --window "$GALLERY" $((BAR_X - 6)) $((UP_Y - 6)) mousedown 1
+    e2e_wait_log '^list vscroll code=0 top=0$' 20
+    xdotool mouseup 1
+    [ "$(e2e_log_count '^list vscroll code=0 ')" -ge 8 ] || e2e_fail "the held arrow did not repeat"
+    e2e_click "$GALLERY" $BAR_X $DOWN_Y
+    e2e_wait_log '^list vscroll code=1 top=1$' 15
+    # Left, the arrow goes back to its normal face.
+    xdotool mousemove --window "$GALLERY" 600 480
+    wait_pixel list_scrolled $((GX + BAR_X - 6)) $((GY + DOWN_Y - 6)) 35 39 45
+
+    # A click selects the entry under the pointer: row 2 on view is entry 3.
+    e2e_click "$GALLERY" $LIST_X "$(row_y 2)"
+    e2e_wait_log '^WM_LIST_ITEM_CLICK id=4001 item=3 outside=0 sel=3$' 15
+    # A double click renames in place; Enter commits. Away from the click
+    # before, so the two do not pair up.
+    xdotool mousemove --window "$GALLERY" $((LIST_X + 40)) "$(row_y 2)" click --repeat 2 --delay 80 1
+    e2e_wait_log '^list dblclk renaming=1$' 15
+    xdotool windowfocus --sync "$GALLERY" || true
+    xdotool type --delay 30 "Renamed step"
+    xdotool key Return
+    e2e_wait_log '^WM_LIST_ITEM_EDITED id=4001 index=3 text=Renamed step$' 15
+    e2e_shot list_renamed
+    # Escape gives the entry back unchanged and tells no one.
+    xdotool mousemove --window "$GALLERY" $LIST_X "$(row_y 1)" click --repeat 2 --delay 80 1
+    e2e_wait_count '^list dblclk renaming=1$' 2 15
+    xdotool type --delay 30 "zzz"
+    xdotool key Escape
+    e2e_click "$GALLERY" $LIST_X "$(row_y 0)"
+    e2e_wait_log '^WM_LIST_ITEM_CLICK id=4001 item=1 outside=0 sel=1$' 15
+    grep -q '^WM_LIST_ITEM_EDITED id=4001 index=2 ' "$E2E_LOG" && e2e_fail "Escape committed"
+
+    # A step added with renaming is selected and takes at most 20 characters.
+    e2e_click "$GALLERY" 95 446
+    e2e_wait_log '^added index=14 sel=14 renaming=1$' 15
+    xdotool windowfocus --sync "$GALLERY" || true
+    xdotool type --delay 30 "abcdefghijklmnopqrstuvwxy"
+    xdotool key Return
+    e2e_wait_log '^WM_LIST_ITEM_EDITED id=4001 index=14 text=abcdefghijklmnopqrst$' 15
+    xdotool mousemove --window "$GALLERY" 600 480
+    e2e_shot list_added
+}
+
+run_langmenu() {
+    e2e_shot lang_before
+    e2e_click "$GALLERY" 355 316
+    e2e_wait_log '^language menu open background=1 .* size=116x273 items=12$' 15
+    e2e_wait_log '^menu render hover=-1$' 15
+    local mx my
+    read -r mx my < <(sed -nE 's/^language menu open background=1 at=(-?[0-9]+),(-?[0-9]+) .*/\1 \2/p' "$E2E_LOG" | head -n1)
+    xdotool mousemove 1000 900
+    e2e_shot lang_open
+    # Corners let the page through; the plate is light; the first flag is red;
+    # the Ukrainian one (item 10) blue over yellow, the right way up.
+    local c
+    for c in "$mx $my" "$((mx + 115)) $my" "$mx $((my + 272))" "$((mx + 115)) $((my + 272))"; do
+        # shellcheck disable=SC2086
+        [ "$(e2e_pixel lang_open $c)" = "$(e2e_pixel lang_before $c)" ] ||
+            e2e_fail "corner $c is not transparent"
+    done
+    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 104)) $((my + 150)))"
+    [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ] || e2e_fail "plate not light: $r $g $b"
+    is_reddish "$(e2e_pixel lang_open $((mx + 24)) $((my + 20)))" || e2e_fail "no Chinese flag"
+    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 14)) $((my + 233)))"
+    [ "$b" -gt 150 ] && [ "$r" -lt 80 ] || e2e_fail "Ukrainian flag top not blue: $r $g $b"
+    read -r r g b <<<"$(e2e_pixel lang_open $((mx + 14)) $((my + 239)))"
+    [ "$r" -gt 180 ] && [ "$b" -lt 90 ] || e2e_fail "Ukrainian flag bottom not yellow: $r $g $b"
+    # Dark text on every item.
+    local i dark
+    for i in $(seq 0 11); do
+        dark=$(convert "$E2E_ARTEFACTS/lang_open.png" -crop "70x22+$((mx + 36))+$((my + 6 + i * 22))" \
+               -colorspace gray -threshold 25% -format "%[fx:1-mean]" info:)
+        awk -v d="$dark" 'BEGIN { exit !(d > 0.03) }' || e2e_fail "item $i shows no text ($dark)"
+    done
+
+    # One composition per change of the highlight, none within an item.
+    local base
+    base=$(e2e_log_count '^menu render ')
+    xdotool mousemove $((mx + 60)) $((my + 17))
+    e2e_wait_count '^menu render hover=0$' 1 15
+    xdotool mousemove $((mx + 80)) $((my + 22))
+    xdotool mousemove $((mx + 60)) $((my + 39))
+    e2e_wait_log '^menu render hover=1$' 15
+    [ "$(e2e_log_count '^menu render ')" = $((base + 2)) ] || e2e_fail "renders: $(e2e_log_count '^menu render ') after $base"
+    e2e_shot lang_hover
+    near "$(e2e_pixel lang_hover $((mx + 8)) $((my + 30)))" 0 147 209 || e2e_fail "no hover fill"
+
+    # A click sends the language index and leaves the menu open.
+    e2e_click_screen $((mx + 60)) $((my + 61))
+    e2e_wait_log '^WM_SELECT_LANGUAGE wp=0 lp=3$' 15
+    # Pressed on German, released on Italian: nothing sent, the highlight goes.
+    xdotool mousemove $((mx + 60)) $((my + 105))
+    e2e_wait_log '^menu render hover=4$' 15
+    local renders
+    renders=$(e2e_log_count '^menu render hover=-1$')
+    xdotool mousedown 1
+    xdotool mousemove $((mx + 60)) $((my + 149))
+    xdotool mouseup 1
+    e2e_wait_count '^menu render hover=-1$' $((renders + 1)) 15
+    grep -Eq '^WM_SELECT_LANGUAGE wp=0 lp=(5|6)$' "$E2E_LOG" && e2e_fail "a release off the item sent"
+    grep -q '^menu destroyed$' "$E2E_LOG" && e2e_fail "the menu closed itself"
+
+    # Clicking elsewhere closes it and says so with 0.
+    e2e_click "$GALLERY" 600 480
+    e2e_wait_log '^WM_SELECT_LANGUAGE wp=0 lp=0$' 15
+    e2e_wait_log '^menu destroyed$' 15
+    e2e_shot lang_closed
+
+    # Without its background picture: a blue frame on white.
+    e2e_click "$GALLERY" 220 446
+    e2e_wait_log '^language menu open background=0 ' 15
+    read -r mx my < <(sed -nE 's/^language menu open background=0 at=(-?[0-9]+),(-?[0-9]+) .*/\1 \2/p' "$E2E_LOG" | head -n1)
+    xdotool mousemove 1000 900
+    wait_pixel lang_plain "$mx" "$my" 0 147 209
+    near "$(e2e_pixel lang_plain $((mx + 3)) $((my + 3)))" 255 255 255 || e2e_fail "no white inside"
+    e2e_click "$GALLERY" 600 480
+    e2e_wait_count '^menu destroyed$' 2 15
+}
+
+e2e_click_screen() { xdotool mousemove "$1" "$2" click 1; }
+
+run_traymenu() {
+    e2e_click "$GALLERY" 480 316
+    e2e_wait_log '^tray open at=' 15
+    local px py
+    read -r px py < <(sed -nE 's/^tray open at=(-?[0-9]+),(-?[0-9]+)$/\1 \2/p' "$E2E_LOG" | head -n1)
+    # Items of 75 x 22 inside the menu's frame: the face below the icon.
+    wait_pixel tray_open $((px + 22)) $((py + 20)) 219 216 209
+    xdotool mousemove $((px + 40)) $((py + 36))
+    wait_pixel tray_hover $((px + 22)) $((py + 42)) 177 185 207
+    xdotool click 1
+    e2e_wait_log '^tray result=24577$' 15
+}
+
+run_gamemenu() {
+    # Safe with no menu open.
+    e2e_click "$GALLERY" 480 361
+    e2e_wait_log '^DestroyMenuEx=0 open=0$' 15
+    e2e_click "$GALLERY" 355 361
+    e2e_wait_log '^game menu open=1 at=' 15
+    e2e_wait_log '^menuex open=1$' 15
+    local ax ay
+    read -r ax ay < <(sed -nE 's/^game menu open=1 at=(-?[0-9]+),(-?[0-9]+)$/\1 \2/p' "$E2E_LOG" | head -n1)
+    # 21 rows of 24 in a 2-pixel margin: the frame's bottom edge at 507.
+    wait_pixel game_open $((ax + 60)) $((ay + 507)) 21 140 185 20
+    read -r r g b <<<"$(e2e_pixel game_open $((ax + 60)) $((ay + 512)))"
+    near "$r $g $b" 21 140 185 20 && e2e_fail "the menu is taller than 21 rows"
+    # Hover row 3 (game 4): its picture shows the red bar.
+    xdotool mousemove $((ax + 60)) $((ay + 2 + 3 * 24 + 12))
+    wait_pixel game_hover $((ax + 3)) $((ay + 2 + 3 * 24 + 12)) 224 70 58 20
+    xdotool click 1
+    e2e_wait_log '^WM_MENUEX_PICK wp=0 lp=4$' 15
+    e2e_wait_count '^menuex open=0$' 1 15
+    # Clicking elsewhere closes it.
+    e2e_click "$GALLERY" 355 361
+    e2e_wait_count '^game menu open=1 ' 2 15
+    e2e_wait_count '^menuex open=1$' 2 15
+    e2e_click "$GALLERY" 600 480
+    e2e_wait_count '^menuex open=0$' 2 15
+    # DestroyMenuEx closes an open menu.
+    e2e_click "$GALLERY" 355 361
+    e2e_wait_count '^menuex open=1$' 3 15
+    touch "$E2E_LOG.destroy"
+    e2e_wait_log '^DestroyMenuEx=1 open=0$' 15
+    e2e_wait_count '^menuex open=0$' 3 15
+}
+
 case "$case_name" in
-button | slider | edit | info | autoclose | chinese | progress) "run_$case_name" ;;
+button | slider | edit | info | autoclose | chinese | progress | list | langmenu | traymenu | gamemenu)
+    "run_$case_name" ;;
 *) e2e_fail "unknown case $case_name" ;;
 esac
 echo "PASS: $case_name"

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "tools/gallery/gallery_window.h"
 
+#include "config/game_names.h"
 #include "config/window_messages.h"
 #include "controls/load_picture_file.h"
+#include "controls/menu_ex_a.h"
+#include "controls/menu_ex_library.h"
+#include "controls/skin_scroll_wnd.h"
 #include "framework/app_folder.h"
 #include "pages/info_dlg.h"
 #include "pages/progress_dlg.h"
+#include "resources/resource_ids.h"
 #include "tools/gallery/gallery_ids.h"
 #include "tools/gallery/gallery_log.h"
 
@@ -15,7 +20,7 @@
 namespace k47 {
 namespace {
 
-constexpr RECT kPage{40, 40, 680, 340};
+constexpr RECT kPage{40, 40, 680, 560};
 constexpr RECT kApply{40, 60, 160, 92};
 constexpr RECT kLighting{180, 60, 300, 92};
 constexpr POINT kTab[] = {{330, 92}, {350, 60}, {470, 60}, {450, 92}};
@@ -27,6 +32,16 @@ constexpr RECT kQuestion{40, 220, 150, 252};
 constexpr RECT kInfo{165, 220, 275, 252};
 constexpr RECT kAutoClose{290, 220, 400, 252};
 constexpr RECT kProgress{415, 220, 525, 252};
+constexpr RECT kSteps{40, 296, 260, 406};
+constexpr RECT kLanguage{300, 300, 410, 332};
+constexpr RECT kTray{425, 300, 535, 332};
+constexpr RECT kGame{300, 345, 410, 377};
+constexpr RECT kCloseMenu{425, 345, 535, 377};
+constexpr RECT kAddStep{40, 430, 150, 462};
+constexpr RECT kPlainMenu{165, 430, 275, 462};
+constexpr UINT_PTR kMenuTimer = 7;
+constexpr UINT kTrayConfig = 24576;
+constexpr UINT kTrayExit = 24577;
 
 std::string Narrow(const std::wstring& w)
 {
@@ -70,6 +85,45 @@ bool WaitForFlag(const char* suffix)
         ::Sleep(50);
     }
     return false;
+}
+
+// The macro step list as the gallery runs it: it logs each scroll request
+// with the top entry it led to.
+class CGalleryList : public CListBoxEx {
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        const LRESULT r = CListBoxEx::WndProc(msg, wp, lp);
+        if (msg == WM_VSCROLL)
+            GalleryLog("list vscroll code=%d top=%d", static_cast<int>(LOWORD(wp)), GetTopIndex());
+        if (msg == WM_LBUTTONDBLCLK)
+            GalleryLog("list dblclk renaming=%d", IsRenaming() ? 1 : 0);
+        return r;
+    }
+    void PostNcDestroy() override { delete this; }
+};
+
+// The language menu as the gallery runs it: it logs each composition with
+// the highlighted item, and its end.
+class CGalleryLanguageMenu : public CMenuExA {
+protected:
+    void DrawItems(HDC dc, const RECT& rc) override
+    {
+        CMenuExA::DrawItems(dc, rc);
+        GalleryLog("menu render hover=%d", GetHover());
+    }
+    void PostNcDestroy() override
+    {
+        GalleryLog("menu destroyed");
+        CMenuExA::PostNcDestroy();
+    }
+};
+
+// Closes the game menu as the pages do and logs the result.
+void LogDestroyMenuEx()
+{
+    const int closed = MenuExLibrary().pDestroyMenuEx();
+    GalleryLog("DestroyMenuEx=%d open=%d", closed, IsMenuExOpen() ? 1 : 0);
 }
 
 } // namespace
@@ -117,12 +171,42 @@ LRESULT CGalleryWnd::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         GalleryLog("WM_EDIT_CHANGED id=%d text=%s", static_cast<int>(lp),
                    Narrow(m_edtLines.GetWindowText()).c_str());
         return 0;
+    case WM_LIST_ITEM_CLICK:
+        GalleryLog("WM_LIST_ITEM_CLICK id=%d item=%d outside=%d sel=%d", static_cast<int>(wp),
+                   static_cast<int>(LOWORD(lp)), static_cast<int>(HIWORD(lp)),
+                   m_pSteps->GetCurSel());
+        return 0;
+    case WM_LIST_ITEM_EDITED:
+        GalleryLog("WM_LIST_ITEM_EDITED id=%d index=%d text=%s", static_cast<int>(wp),
+                   static_cast<int>(lp), Narrow(m_pSteps->GetText(static_cast<int>(lp))).c_str());
+        return 0;
+    case WM_SELECT_LANGUAGE:
+        GalleryLog("WM_SELECT_LANGUAGE wp=%d lp=%d", static_cast<int>(wp), static_cast<int>(lp));
+        return 0;
+    case WM_MENUEX_PICK:
+        GalleryLog("WM_MENUEX_PICK wp=%d lp=%d", static_cast<int>(wp), static_cast<int>(lp));
+        // As the pages do: the menu is closed on a pick.
+        LogDestroyMenuEx();
+        return 0;
+    case WM_TIMER:
+        if (wp == kMenuTimer) {
+            OnMenuTimer();
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+        if (lp == 0 && (LOWORD(wp) == kTrayConfig || LOWORD(wp) == kTrayExit)) {
+            GalleryLog("tray command=%u", static_cast<unsigned>(LOWORD(wp)));
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         DestroyWindow();
         return 0;
     default:
-        return CWnd::WndProc(msg, wp, lp);
+        break;
     }
+    return CWnd::WndProc(msg, wp, lp);
 }
 
 const char* CGalleryWnd::NameOf(HWND button) const
@@ -145,6 +229,8 @@ const char* CGalleryWnd::NameOf(HWND button) const
         return "autoclose";
     if (button == m_btnProgress.GetSafeHwnd())
         return "progress";
+    if (button == m_btnLanguage.GetSafeHwnd())
+        return "language";
     return "other";
 }
 
@@ -213,6 +299,128 @@ void CGalleryWnd::OnCreate()
     SetupButton(m_btnInfo, kInfo, L"Information");
     SetupButton(m_btnAutoClose, kAutoClose, L"Auto close");
     SetupButton(m_btnProgress, kProgress, L"Progress");
+
+    SetupList();
+    SetupButton(m_btnLanguage, kLanguage, L"Language");
+    SetupButton(m_btnTray, kTray, L"Tray menu");
+    SetupButton(m_btnGame, kGame, L"Game menu");
+    SetupButton(m_btnCloseMenu, kCloseMenu, L"Close menu");
+    SetupButton(m_btnAddStep, kAddStep, L"Add step");
+    SetupButton(m_btnPlainMenu, kPlainMenu, L"Plain menu");
+    m_trayConfig = XPMenuItemData{IDI_TRAY_CONFIG, IDI_TRAY_CONFIG, L"Config"};
+    m_trayExit = XPMenuItemData{IDI_TRAY_EXIT, IDI_TRAY_EXIT, L"Exit"};
+    ::SetTimer(m_hWnd, kMenuTimer, 100, nullptr);
+}
+
+void CGalleryWnd::SetupList()
+{
+    m_pSteps = new CGalleryList;
+    if (!m_pSteps->Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL, kSteps, m_hWnd, kListId)) {
+        delete m_pSteps;
+        m_pSteps = nullptr;
+        return;
+    }
+    m_pSteps->m_nItemHeight = 18;
+    m_pSteps->m_crText = 0x676153;
+    m_pSteps->m_crSelectedText = 0xB98C15;
+    m_pSteps->m_crSelectedFill = 0x141414;
+    m_pSteps->m_Background.Attach(::CreateSolidBrush(RGB(0, 0, 0)));
+    m_pSteps->m_bRename = TRUE;
+    struct Step {
+        int kind;
+        const wchar_t* text;
+    };
+    const Step steps[] = {{3, L"Key A down"},   {4, L"Delay 30 ms"},  {2, L"Key A up"},
+                          {4, L"Delay 50 ms"},  {3, L"Key S down"},   {4, L"Delay 30 ms"},
+                          {2, L"Key S up"},     {1, L"Loop 3 times"}, {3, L"Key D down"},
+                          {4, L"Delay 120 ms"}, {2, L"Key D up"},     {0, L"Comment"},
+                          {3, L"Space down"},   {2, L"Space up"}};
+    for (const Step& st : steps)
+        m_pSteps->AddItem(st.kind, st.text, static_cast<std::uint32_t>(++m_nSteps));
+    m_pSteps->SetCurSel(0);
+    m_pSteps->SetTopIndex(0);
+    m_bmpScroll.Attach(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                         MAKEINTRESOURCEW(IDB_SCROLL_SKIN),
+                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    CSkinScrollWnd* frame = SkinWndScroll(*m_pSteps, m_bmpScroll);
+    GalleryLog("list skinned=%d cell=%d", frame ? 1 : 0, frame ? frame->m_sbVert.CellSize() : 0);
+}
+
+void CGalleryWnd::OpenLanguageMenu(bool background)
+{
+    if (m_hLanguageMenu && ::IsWindow(m_hLanguageMenu))
+        ::PostMessageW(m_hLanguageMenu, WM_CLOSE, 0, 0);
+    RECT button = kLanguage;
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    auto* menu = new CGalleryLanguageMenu;
+    const bool loaded = background && menu->LoadBackground();
+    const RECT at{button.left - 4, button.bottom - 287, button.left - 4 + 116, button.bottom};
+    if (!menu->Create(m_hWnd, at)) {
+        delete menu;
+        GalleryLog("language menu failed");
+        return;
+    }
+    m_hLanguageMenu = menu->GetSafeHwnd();
+    const RECT wr = menu->GetWindowRect();
+    GalleryLog("language menu open background=%d at=%ld,%ld size=%ldx%ld items=%d", loaded ? 1 : 0,
+               wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top,
+               static_cast<int>(menu->Items().size()));
+}
+
+void CGalleryWnd::OpenTrayMenu()
+{
+    CXPMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendItem(kTrayConfig, &m_trayConfig);
+    menu.AppendItem(kTrayExit, &m_trayExit);
+    POINT pt{};
+    ::GetCursorPos(&pt);
+    ::SetForegroundWindow(m_hWnd);
+    GalleryLog("tray open at=%ld,%ld", pt.x, pt.y);
+    const UINT cmd = menu.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD, pt.x, pt.y, m_hWnd);
+    ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
+    GalleryLog("tray result=%u", cmd);
+}
+
+void CGalleryWnd::OpenGameMenu()
+{
+    // As the macro editor calls it: room for 200 records, 21 in use.
+    std::vector<MenuExItem> items(200, MenuExItem{});
+    for (std::size_t i = 0; i < kGameNames.size(); ++i)
+        items[i] = MakeMenuExItem(kMenuExTopLevel, static_cast<std::uint32_t>(i + 1),
+                                  GameCaption(static_cast<std::uint32_t>(i + 1)));
+    const std::wstring folder = ExecutableFolder() + L"skins\\Menu\\";
+    const wchar_t* names[8] = {L"MenuNorL.BMP",        L"MenuOverL.BMP",
+                               L"MenuDownL.BMP",       L"MenuNorL.BMP",
+                               L"MenuNorHaveSub.BMP",  L"MenuOverHaveSub.BMP",
+                               L"MenuDownHaveSub.BMP", L"MenuNorHaveSub.BMP"};
+    std::wstring paths[8];
+    const wchar_t* pathList[8] = {};
+    for (int i = 0; i < 8; ++i) {
+        paths[i] = folder + names[i];
+        pathList[i] = paths[i].c_str();
+    }
+    RECT button = kGame;
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    const POINT at{button.left + 1, button.bottom + 1};
+    const MenuExEntryPoints& lib = MenuExLibrary();
+    const int opened = lib.pCreateMenuEx(m_hWnd, 24, &at, 0x676153, 0xFFFFFF, 0xB98C15, pathList,
+                                         items.data(), 21);
+    GalleryLog("game menu open=%d at=%ld,%ld", opened, at.x, at.y);
+}
+
+void CGalleryWnd::OnMenuTimer()
+{
+    const bool open = IsMenuExOpen();
+    if (open != m_bMenuExOpen) {
+        m_bMenuExOpen = open;
+        GalleryLog("menuex open=%d", open ? 1 : 0);
+    }
+    // A test asks for DestroyMenuEx while a menu is open.
+    if (!m_bDestroyFlagSeen && GalleryFlagExists(".destroy")) {
+        m_bDestroyFlagSeen = true;
+        LogDestroyMenuEx();
+    }
 }
 
 void CGalleryWnd::OnPaint()
@@ -248,6 +456,21 @@ bool CGalleryWnd::OnCommand(WPARAM, LPARAM lp)
         RunInfo(0, true);
     } else if (from == m_btnProgress.GetSafeHwnd()) {
         RunProgress();
+    } else if (from == m_btnLanguage.GetSafeHwnd()) {
+        OpenLanguageMenu(true);
+    } else if (from == m_btnPlainMenu.GetSafeHwnd()) {
+        OpenLanguageMenu(false);
+    } else if (from == m_btnTray.GetSafeHwnd()) {
+        OpenTrayMenu();
+    } else if (from == m_btnGame.GetSafeHwnd()) {
+        OpenGameMenu();
+    } else if (from == m_btnCloseMenu.GetSafeHwnd()) {
+        LogDestroyMenuEx();
+    } else if (from == m_btnAddStep.GetSafeHwnd()) {
+        const int index =
+            m_pSteps->AddItem(4, L"Delay 10 ms", static_cast<std::uint32_t>(++m_nSteps), true);
+        GalleryLog("added index=%d sel=%d renaming=%d", index, m_pSteps->GetCurSel(),
+                   m_pSteps->IsRenaming() ? 1 : 0);
     } else {
         return false;
     }

@@ -8,7 +8,9 @@
 #include "controls/color_btn.h"
 #include "controls/gdi_bitmap_btn.h"
 #include "controls/irr_button.h"
+#include "controls/list_box_ex.h"
 #include "controls/png_h_slider_bar.h"
+#include "controls/xp_menu.h"
 #include "framework/gdi.h"
 #include "framework/gdiplus.h"
 #include "framework/wnd.h"
@@ -19,6 +21,7 @@ class CGalleryWnd : public CWnd {
 public:
     static constexpr UINT kSliderId = 2560;
     static constexpr UINT kEditId = 3001;
+    static constexpr UINT kListId = 4001;
 
     bool Create();
 
@@ -34,6 +37,11 @@ private:
     void RunInfo(int mode, bool autoClose);
     void RunProgress();
     const char* NameOf(HWND button) const;
+    void SetupList();
+    void OpenLanguageMenu(bool background);
+    void OpenTrayMenu();
+    void OpenGameMenu();
+    void OnMenuTimer();
 
     CBitmap m_bmpNormal;
     CBitmap m_bmpOver;
@@ -51,6 +59,22 @@ private:
     CGDIBitmapBtn m_btnAutoClose;
     CGDIBitmapBtn m_btnProgress;
     BOOL m_bApplyHover = FALSE;
+
+    // Lists and menus.
+    CListBoxEx* m_pSteps = nullptr;
+    CBitmap m_bmpScroll;
+    CGDIBitmapBtn m_btnLanguage;
+    CGDIBitmapBtn m_btnTray;
+    CGDIBitmapBtn m_btnGame;
+    CGDIBitmapBtn m_btnCloseMenu;
+    CGDIBitmapBtn m_btnAddStep;
+    CGDIBitmapBtn m_btnPlainMenu;
+    HWND m_hLanguageMenu = nullptr;
+    XPMenuItemData m_trayConfig;
+    XPMenuItemData m_trayExit;
+    bool m_bMenuExOpen = false;
+    bool m_bDestroyFlagSeen = false;
+    int m_nSteps = 0;
 };
 
 } // namespace k47
