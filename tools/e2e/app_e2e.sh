@@ -291,6 +291,19 @@ run_second_instance() {
     e2e_shot woken
 }
 
+# tray_menu_pick NUM DEN: opens the tray menu and clicks at NUM/DEN of its
+# height; its two items are "Config" above "Exit".
+tray_menu_pick() {
+    tray_click "$(tray_window)" 3
+    local menu mw mh
+    menu=$(wait_menu 20)
+    read -r mw mh < <(xdotool getwindowgeometry "$menu" |
+                      awk '/Geometry/{split($2, a, "x"); print a[1], a[2]}')
+    local y=$((mh * $1 / $2))
+    xdotool mousemove --window "$menu" $((mw / 2)) "$y" mousemove --window "$menu" $((mw / 2 + 1)) "$y"
+    xdotool click 1
+}
+
 run_tray() {
     start_main
     e2e_click "$MAIN" 939 17
@@ -304,18 +317,15 @@ run_tray() {
     xdotool windowfocus --sync "$MAIN" 2>/dev/null || true
     xdotool key --window "$MAIN" alt+F4
     e2e_wait_no_window "$TITLE" 15
-    # The tray menu's "Exit" ends the program. The start-up balloon lies over
-    # the menu's place until it times out.
+    # The tray menu: "Config" shows the window, "Exit" ends the program. The
+    # start-up balloon lies over the menu's place until it times out.
     wait_no_balloon 60
-    tray_click "$tray" 3
-    local menu
-    menu=$(wait_menu 20)
-    e2e_shot tray_menu
-    local mw mh
-    read -r mw mh < <(xdotool getwindowgeometry "$menu" | awk '/Geometry/{split($2, a, "x"); print a[1], a[2]}')
-    # Two items, "Config" above "Exit".
-    xdotool mousemove --window "$menu" $((mw / 2)) $((mh * 3 / 4)) mousemove --window "$menu" $((mw / 2 + 1)) $((mh * 3 / 4))
-    xdotool click 1
+    tray_menu_pick 1 4
+    e2e_wait_window "$TITLE" 30 >/dev/null
+    e2e_click "$MAIN" 939 17
+    e2e_wait_no_window "$TITLE" 15
+    e2e_shot hidden_again
+    tray_menu_pick 3 4
     wait_app_end 30
 }
 
