@@ -6,7 +6,8 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     k47::CK47MouseDriverApp app;
-    if (!app.InitInstance())
-        return app.ExitInstance();
+    // A second instance or a missing executable path ends here at once; the
+    // main window's run ends the same way.
+    app.InitInstance();
     return app.ExitInstance();
 }
