@@ -105,10 +105,10 @@ void TransferWorker(CUSBDriver& usb, ITransferSurroundings& surroundings,
 
     surroundings.PostProgress(60);
     bool ok = SetLightColour(usb, g_LightColour);
-    ok =
-        SetLightMode(usb, LightModeFor(std::uint32_t(g_LightMode), std::uint32_t(g_LightBrightness),
-                                       std::uint32_t(g_LightFrequency))) &&
-        ok;
+    ok = SetLightMode(usb, LightModeFor(std::uint32_t(g_LightMode),
+                                        std::uint32_t(g_LightBrightness),
+                                        std::uint32_t(g_LightFrequency))) &&
+         ok;
 
     surroundings.PostProgress(70);
     ok = SetLightSwitch(usb, std::uint32_t(g_LightSwitch), std::uint32_t(g_LightMode)) && ok;

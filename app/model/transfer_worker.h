@@ -21,8 +21,8 @@ public:
     virtual void TakeDialogWindow() = 0;
     virtual void PostProgress(std::uint32_t value) = 0; // WM_SET_PROGRESS
     virtual void CloseDialog() = 0;                     // WM_CLOSE to the dialog
-    virtual void PostResult(bool ok) = 0;               // WM_SETTING_DONE or WM_SETTING_FAILED
-    virtual void LockTransfer() = 0;                    // "MutexForThreadSetting", no time limit
+    virtual void PostResult(bool ok) = 0; // WM_SETTING_DONE or WM_SETTING_FAILED
+    virtual void LockTransfer() = 0;      // "MutexForThreadSetting", no time limit
     virtual void UnlockTransfer() = 0;
     // The mouse leaves the bus after the report-rate command; the main window
     // expects its return from here on.
