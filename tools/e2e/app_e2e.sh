@@ -116,14 +116,23 @@ wait_no_balloon() {
         sleep 0.2
     done
 }
-# find_menu [TIMEOUT_S]: prints the program's open popup menu (a visible
-# nameless window of the program), or nothing when none opens in time.
+# program_nameless: the visible nameless windows of the program (popup
+# menus, tooltips), one a line.
+program_nameless() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"k47mousedriver.exe"' && echo "$w"
+    done
+    return 0
+}
+# find_menu [TIMEOUT_S] [BEFORE]: prints the popup menu that opened (a visible
+# nameless window of the program not among BEFORE), or nothing in time.
 find_menu() {
-    local timeout=${1:-20} end w
+    local timeout=${1:-20} before=${2:-} end w
     end=$(($(date +%s) + timeout))
     while [ "$(date +%s)" -le "$end" ]; do
-        for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
-            if xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"k47mousedriver.exe"'; then
+        for w in $(program_nameless); do
+            if ! grep -qx "$w" <<<"$before"; then
                 echo "$w"
                 return 0
             fi
@@ -298,8 +307,10 @@ tray_menu_pick() {
     [ -n "$tray" ] || e2e_fail "no tray window"
     # A right click the icon takes for something else opens nothing: try again.
     for attempt in 1 2 3 4 5; do
+        local before
+        before=$(program_nameless)
         tray_click "$tray" 3
-        menu=$(find_menu 5)
+        menu=$(find_menu 5 "$before")
         [ -n "$menu" ] && break
     done
     [ -n "$menu" ] || e2e_fail "no tray menu after five right clicks"
@@ -319,9 +330,10 @@ run_tray() {
     tray_click "$tray" --repeat 2 --delay 80 1
     e2e_wait_window "$TITLE" 30 >/dev/null
     e2e_shot shown_again
-    # Alt+F4 hides it as well.
+    # Alt+F4 hides it as well; a click on the page makes it the focus first.
+    e2e_click "$MAIN" 500 400
     xdotool windowfocus --sync "$MAIN" 2>/dev/null || true
-    xdotool key --window "$MAIN" alt+F4
+    xdotool key alt+F4
     e2e_wait_no_window "$TITLE" 15
     # The tray menu: "Config" shows the window, "Exit" ends the program. The
     # start-up balloon lies over the menu's place until it times out.
@@ -337,9 +349,10 @@ run_tray() {
 
 run_language() {
     start_main
+    local menu before
+    before=$(program_nameless)
     e2e_click "$MAIN" 36 626
-    local menu
-    menu=$(find_menu 20)
+    menu=$(find_menu 20 "$before")
     [ -n "$menu" ] || e2e_fail "no language menu"
     e2e_shot language_menu
     # Rows of 22 pixels from y 6: the second is English.
