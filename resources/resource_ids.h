@@ -16,6 +16,22 @@
 #define IDB_INFO_QUESTION_OVER 140
 #define IDB_INFO_OVER 141
 
+// The main window: its template, the application icon and the whole-window
+// faces of its region buttons (normal, hover, pressed).
+#define IDD_K47MOUSEDRIVER_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDB_MAIN_NORMAL 129
+#define IDB_MAIN_OVER 130
+#define IDB_MAIN_DOWN 131
+#define IDC_LANGUAGE_PICTURE 1001
+
+// The five pages, empty child templates.
+#define IDD_MAIN_SET_DLG 145
+#define IDD_LED_SET_DLG 168
+#define IDD_MACRO_DLG 169
+#define IDD_STS_DLG 170
+#define IDD_SUPPORT_DLG 171
+
 // Icons of the tray menu's items, 16 x 16: "Exit" and "Config".
 #define IDI_TRAY_EXIT 133
 #define IDI_TRAY_CONFIG 134

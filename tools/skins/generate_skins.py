@@ -127,7 +127,20 @@ def field(draw, rect):
 def text(draw, element, theme):
     f = font(element.get("size", 12), element.get("bold", False))
     draw.text(tuple(element["at"]), element["text"], fill=colour(theme, element["colour"]),
-              font=f)
+              font=f, anchor=element.get("anchor", "la"))
+
+
+def minimise(draw, rect, look):
+    l, t, r, b = rect
+    if look["back"]:
+        draw.rectangle([l, t + 1, r - 1, b - 1], fill=rgb(look["back"]))
+    y = b - 11
+    draw.line([(l + 10, y), (r - 11, y)], fill=rgb(look["cross"]), width=2)
+
+
+def outline(draw, rect, theme):
+    l, t, r, b = rect
+    draw.rectangle([l, t, r - 1, b - 1], fill=rgb("#15181c"), outline=colour(theme, "edge"))
 
 
 def draw_picture(picture, state, theme):
@@ -159,6 +172,10 @@ def draw_picture(picture, state, theme):
             field(draw, element["rect"])
         elif kind == "text":
             text(draw, element, theme)
+        elif kind == "minimise":
+            minimise(draw, element["rect"], look)
+        elif kind == "outline":
+            outline(draw, element["rect"], theme)
         else:
             raise SystemExit("unknown element type: " + kind)
     return image
@@ -459,7 +476,7 @@ def main(argv):
     theme = layout["theme"]
     written = []
     for picture in layout["pictures"]:
-        for state, name in picture["states"].items():
+        for state, names in picture["states"].items():
             kind = picture["kind"]
             if kind == "thumb":
                 image = draw_thumb(picture)
@@ -478,21 +495,24 @@ def main(argv):
             else:
                 image = draw_picture(picture, state, theme)
             assert image.size == tuple(picture["size"]), picture["name"]
-            # Files of the program's folder start with "skins/"; the rest are
-            # compiled into the resources.
-            base = out_dir if name.startswith("skins/") else bitmap_dir
-            path = os.path.join(base, *name.split("/"))
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            if name.lower().endswith(".bmp") and picture.get("bits") == 8:
-                image.convert("RGB").convert("P", palette=Image.ADAPTIVE, colors=256).save(
-                    path, "BMP")
-            elif name.lower().endswith(".bmp"):
-                image.convert("RGB").save(path, "BMP")
-            elif name.endswith(".ico"):
-                save_icon(path, [image, draw_icon(picture, 32)])
-            else:
-                image.save(path, "PNG")
-            written.append(path)
+            # One state may be saved under several names (a skins file and a
+            # resource face of the same picture).
+            for name in names if isinstance(names, list) else [names]:
+                # Files of the program's folder start with "skins/"; the rest are
+                # compiled into the resources.
+                base = out_dir if name.startswith("skins/") else bitmap_dir
+                path = os.path.join(base, *name.split("/"))
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                if name.lower().endswith(".bmp") and picture.get("bits") == 8:
+                    image.convert("RGB").convert("P", palette=Image.ADAPTIVE, colors=256).save(
+                        path, "BMP")
+                elif name.lower().endswith(".bmp"):
+                    image.convert("RGB").save(path, "BMP")
+                elif name.endswith(".ico"):
+                    save_icon(path, [image, draw_icon(picture, 32)])
+                else:
+                    image.save(path, "PNG")
+                written.append(path)
     with open(stamp, "w", encoding="utf-8") as f:
         f.write("\n".join(written) + "\n")
 
