@@ -31,16 +31,9 @@ CLayerCanvas::CLayerCanvas(int width, int height)
 {
     if (m_nWidth == 0 || m_nHeight == 0)
         return;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = m_nWidth;
-    bi.bmiHeader.biHeight = -m_nHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     CClientDC screen(nullptr);
-    m_bitmap.Attach(::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_bitmap.Attach(CreateTopDownDib(screen, m_nWidth, m_nHeight, &bits));
     m_dc = ::CreateCompatibleDC(screen);
     if (!m_bitmap || !bits || !m_dc)
         return;

@@ -41,16 +41,9 @@ void CPngHSlider::Shape()
     if (!m_imgThumb || m_nWidth <= 0 || m_nHeight <= 0)
         return;
     // The picture on opaque black; the corner pixel's colour is cut out.
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = m_nWidth;
-    bi.bmiHeader.biHeight = -m_nHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     CClientDC screen(nullptr);
-    CBitmap dib(::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CBitmap dib(CreateTopDownDib(screen, m_nWidth, m_nHeight, &bits));
     if (!dib || !bits)
         return;
     {

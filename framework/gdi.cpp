@@ -17,6 +17,19 @@ HFONT CreateSkinFont(int height, int weight, const wchar_t* face)
                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, face);
 }
 
+HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    *bits = nullptr;
+    return ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 HBITMAP CopyBitmapPart(HDC dc, HBITMAP source, int x, int y, int width, int height)
 {
     if (!source || width <= 0 || height <= 0)

@@ -135,6 +135,10 @@ HFONT CreateSkinFont(int height, int weight, const wchar_t* face = L"MS Shell Dl
 // compatible with dc; null when source is null.
 HBITMAP CopyBitmapPart(HDC dc, HBITMAP source, int x, int y, int width, int height);
 
+// A 32-bit top-down DIB section of width x height compatible with dc; bits
+// receives its first pixel row. Null (and bits null) on failure.
+HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits);
+
 // Paints a bitmap at (x, y) in its own size.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 
