@@ -42,11 +42,10 @@ const MacroRecord* MacroOfButton(int button)
         id = g_ButtonSettings[button].nMacroId;
     if (id == 0)
         return nullptr;
-    for (const MacroRecord& slot : g_MacroTable) {
-        if (slot.Id == id)
-            return slot.Size != 0 ? &slot : nullptr;
-    }
-    return nullptr;
+    const int slot = FindMacro(id);
+    if (slot < 0 || g_MacroTable[slot].Size == 0)
+        return nullptr;
+    return &g_MacroTable[slot];
 }
 
 } // namespace
@@ -105,10 +104,10 @@ void TransferWorker(CUSBDriver& usb, ITransferSurroundings& surroundings,
 
     surroundings.PostProgress(60);
     bool ok = SetLightColour(usb, g_LightColour);
-    ok = SetLightMode(usb, LightModeFor(std::uint32_t(g_LightMode),
-                                        std::uint32_t(g_LightBrightness),
-                                        std::uint32_t(g_LightFrequency))) &&
-         ok;
+    ok =
+        SetLightMode(usb, LightModeFor(std::uint32_t(g_LightMode), std::uint32_t(g_LightBrightness),
+                                       std::uint32_t(g_LightFrequency))) &&
+        ok;
 
     surroundings.PostProgress(70);
     ok = SetLightSwitch(usb, std::uint32_t(g_LightSwitch), std::uint32_t(g_LightMode)) && ok;
